@@ -1,0 +1,107 @@
+#include "core/app/song_file.h"
+
+#include "core/chordsheet/integer_text.h"
+#include "core/chordsheet/text.h"
+
+namespace strumbly {
+
+std::vector<std::string> SplitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c != '\r' && c != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+bool IsValidUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) { ++i; continue; }
+    std::size_t len;
+    std::uint32_t cp;
+    if ((c & 0xE0) == 0xC0) { len = 2; cp = c & 0x1F; }
+    else if ((c & 0xF0) == 0xE0) { len = 3; cp = c & 0x0F; }
+    else if ((c & 0xF8) == 0xF0) { len = 4; cp = c & 0x07; }
+    else return false;
+    if (i + len > s.size()) return false;
+    for (std::size_t k = 1; k < len; ++k) {
+      const auto d = static_cast<unsigned char>(s[i + k]);
+      if ((d & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (d & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+    if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
+        (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+      return false;
+    i += len;
+  }
+  return true;
+}
+
+std::string DecodeSongText(std::string_view bytes) {
+  if (IsValidUtf8(bytes)) return std::string(bytes);
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 8);
+  for (char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out += ch;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
+bool HasInfoPrefix(std::string_view line, int index) {
+  return line.substr(0, 8) == kInfoPrefixes[index];
+}
+
+std::optional<std::int32_t> InfoValue(std::string_view line) {
+  if (line.size() <= 8) return std::nullopt;
+  return ReadChordInteger(Trim(line.substr(8, 20)));
+}
+
+SongText ReadSongText(std::string_view bytes) {
+  SongText song;
+  song.lines = SplitLines(DecodeSongText(bytes));
+  auto line = [&](std::size_t i) -> std::string_view {
+    return i < song.lines.size() ? std::string_view(song.lines[i]) : std::string_view();
+  };
+  bool all = HasInfoPrefix(line(0), 0);
+  if (HasInfoPrefix(line(1), 1)) song.patch = InfoValue(line(1)).value_or(kDefaultPatch);
+  else all = false;
+  if (HasInfoPrefix(line(2), 2)) song.tuning = InfoValue(line(2)).value_or(kDefaultTuning);
+  else all = false;
+  if (HasInfoPrefix(line(3), 3)) song.tempo = InfoValue(line(3)).value_or(kDefaultTempo);
+  else all = false;
+  song.allFourInfo = all;
+  if (all) song.lines.erase(song.lines.begin(), song.lines.begin() + 4);
+  return song;
+}
+
+std::string FormatSongFile(const std::vector<std::string>& lines, int patch, std::int32_t tuning, int tempo) {
+  std::size_t size = 128;
+  for (const auto& l : lines) size += l.size() + 2;
+  std::string out;
+  out.reserve(size);
+  out += "*Info 1: Strumbly Version 1.0 File Information\r\n";
+  out += "*Info 2:" + std::to_string(patch) + "\r\n";
+  out += "*Info 3:" + std::to_string(tuning) + "\r\n";
+  out += "*Info 4:" + std::to_string(tempo) + "\r\n";
+  for (const auto& l : lines) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
+}  // namespace strumbly
