@@ -65,6 +65,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   connect(RichEdit1, &QPlainTextEdit::undoAvailable, this, &TfrmMain::UpdateEditMenu);
   connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TfrmMain::UpdateEditMenu);
   UpdateEditMenu();
+  ConnectEditingCommands();
 
   // Settings: a store that cannot be read is reported and the defaults used.
   try {

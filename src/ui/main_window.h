@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "core/app/settings.h"
+#include "core/app/song_file.h"
 #include "core/chordsheet/chord_line.h"
 #include "ui/chord_sheet.h"
 
@@ -94,7 +95,16 @@ class TfrmMain : public QMainWindow {
   // --- song files -----------------------------------------------------------
   void NewSong();
   void ResetSongState();
-  void LoadSong(const QString& path);
+  // Reads a song file; throws CommandError, changing nothing, when it cannot.
+  SongText ReadSong(const QString& path);
+  // Puts a read song into the editor and applies its info lines.
+  void LoadSongText(const SongText& song);
+  void LoadSong(const QString& path);  // ReadSong, then LoadSongText
+  // Replaces the current song by the file's: the file is read first, so a
+  // file that cannot be read leaves the current song as it was.
+  void OpenSong(const QString& path);
+  void WriteSong(const QString& path);
+  void SaveSong();
   bool AskToSave();
   void New1Click();
   void Open1Click();
@@ -105,6 +115,20 @@ class TfrmMain : public QMainWindow {
   void SetStringFret(int n, int s, int f);
   void InsertTemplateLine(const QString& name);
   void FillBlankLine(int n);
+  void btnNewChordClick();
+  void btnRestClick();
+  void btnDupClick();
+  void btnClearClick();
+  void btnDeleteClick();
+  void btnShiftLeftClick();
+  void btnShiftRightClick();
+  void DurationButtonClick(QObject* button);  // the seven note-value buttons
+  void chkDottedClick();
+  void edtNameExit();  // Rename, when the name box loses the focus
+  // A mouse button pressed on the neck marker of string 1..6 at fret 0..18;
+  // wasShowing tells whether the marker showed a note before the press.
+  void Shape1MouseDown(int stringNumber, int fret, Qt::MouseButton button, bool wasShowing);
+  void Shape1MouseUp();
 
   // --- shell ------------------------------------------------------------------
   void FormActivate();
@@ -210,9 +234,17 @@ class TfrmMain : public QMainWindow {
   void BuildNeck();
   void StartSound();  // first activation: the port in External MIDI mode
 
+  // Song files and editing, in main_window_songfile.cpp and _editing.cpp.
+  void ConnectEditingCommands();
+  void CheckInstrumentItem(int position);
+  void SetTabTitle(const QString& path);
+  void ShiftChord(int step);
+  void FocusEditor();
+
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<ChordSheet> sheet_;
   bool closing_ = false;
+  QString dialogFileName_;  // the name the song file dialogs propose
 };
 
 }  // namespace strumbly

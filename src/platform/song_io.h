@@ -1,0 +1,28 @@
+#pragma once
+// Reading and writing song files. Failures throw CommandError with the text
+// the user reads; a failed write never harms the file that was there.
+#include <QString>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace strumbly {
+
+// The whole file's bytes. Throws "Cannot open file PATH" when it cannot be
+// opened or read (a folder, a device, no permission) and a clear message
+// for a file larger than kMaxSongFileBytes.
+std::string ReadSongFile(const QString& path);
+
+// Replaces the file's contents with the bytes: they go to a new file in the
+// same folder, which is flushed to disk and then renamed over the old one,
+// so the old file stays whole until the new one is. A link is followed and
+// its target replaced; the old file's permissions are kept. Throws with the
+// system's error text ("Disk full", "File access denied", ...).
+void WriteFileSafely(const QString& path, std::string_view bytes);
+
+// The song file that the name chosen in the open dialog stands for: the name
+// with its extension replaced by ".sly"; when no such file exists, a file of
+// that name in another letter case (the chosen one first). Nullopt when none.
+std::optional<QString> FindSongFile(const QString& chosen);
+
+}  // namespace strumbly
