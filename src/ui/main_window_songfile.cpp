@@ -108,6 +108,7 @@ void TfrmMain::SetTabTitle(const QString& path) {
 }
 
 void TfrmMain::OpenSong(const QString& path) {
+  BusyCursor busy;
   const SongText song = ReadSong(path);
   ResetSongState();
   LoadSongText(song);

@@ -1,0 +1,235 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/main_window_fixture.h"
+
+using namespace strumbly;
+using strumbly::test::MainWindowTest;
+
+namespace {
+
+const char* kCMajor = "C, x, 3, 2, 0, 1, 0, Q";
+
+class EditingTest : public MainWindowTest {
+ protected:
+  // The sheet's text with the caret at the start of a line.
+  void Sheet(const QString& text, int caretLine) {
+    SetText(text);
+    window->sheet().SelectLine(caretLine, false);
+    window->ShowLine(caretLine);
+  }
+  QStringList Lines() { return window->sheet().Lines(); }
+  QString Selected() { return window->RichEdit1->textCursor().selectedText(); }
+  QPushButton* Button(const char* name) { return window->findChild<QPushButton*>(name); }
+};
+
+}  // namespace
+
+TEST_F(EditingTest, TransposingUpAndDown) {
+  TfrmMain& w = *window;
+  Sheet(QString(kCMajor) + "\nA, 18, 17, x, 0, 0, 0, H", 0);
+  w.btnShiftRight->click();
+  EXPECT_EQ(w.sheet().Line(0), "C, x, 4, 3, 1, 2, 1, Q");
+  Sheet(QString(kCMajor) + "\nA, 18, 17, x, 0, 0, 0, H", 0);
+  w.btnShiftLeft->click();
+  EXPECT_EQ(w.sheet().Line(0), "C, x, 2, 1, x, 0, x, Q");  // open strings drop out
+  w.btnShiftRight->click();
+  EXPECT_EQ(w.sheet().Line(0), "C, x, 3, 2, x, 1, x, Q");  // and stay out
+  w.sheet().SelectLine(1, false);
+  w.btnShiftRight->click();
+  EXPECT_EQ(w.sheet().Line(1), "A, x, 18, x, 1, 1, 1, H");
+  EXPECT_EQ(w.edtName->text(), "A");
+  EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(EditingTest, CommandsLeaveCommentBlankAndBadLinesAlone) {
+  TfrmMain& w = *window;
+  const QString text = "* comment\n\nC, x, 3, 2, 0, 1, 0, QQ";
+  for (int line : {0, 1}) {
+    Sheet(text, line);
+    for (QPushButton* b : {w.btnShiftLeft, w.btnShiftRight, w.btnClear, w.btnDup, w.durationButtons[0]}) b->click();
+    EXPECT_EQ(w.RichEdit1->toPlainText(), text) << line;
+  }
+  EXPECT_TRUE(dialogs->messages.empty());
+  // The shifts parse quietly; Clear tries every string and says so each time.
+  Sheet(text, 2);
+  w.btnShiftRight->click();
+  EXPECT_TRUE(dialogs->messages.empty());
+  w.btnClear->click();
+  EXPECT_EQ(dialogs->messages.size(), 6u);
+  EXPECT_EQ(w.RichEdit1->toPlainText(), text);
+}
+
+TEST_F(EditingTest, ClearRestAndDelete) {
+  TfrmMain& w = *window;
+  Sheet(QString("Am, x, 0, 2, 2, 1, 0, Q\n") + kCMajor, 1);
+  w.btnClear->click();
+  EXPECT_EQ(Lines(), QStringList({"Am, x, 0, 2, 2, 1, 0, Q", "C, x, x, x, x, x, x, Q"}));
+
+  w.sheet().SelectLine(0, false);
+  w.btnRest->click();
+  EXPECT_EQ(Lines(), QStringList({"Am, x, 0, 2, 2, 1, 0, Q", "Rest , x, x, x, x, x, x, Q", "C, x, x, x, x, x, x, Q"}));
+  EXPECT_EQ(w.sheet().CurrentLine(), 1);
+  EXPECT_EQ(Selected(), "Rest , x, x, x, x, x, x, Q");
+  EXPECT_EQ(w.lblChordName->text(), "Rest");
+
+  w.btnDelete->click();
+  EXPECT_EQ(Lines(), QStringList({"Am, x, 0, 2, 2, 1, 0, Q", "C, x, x, x, x, x, x, Q"}));
+  EXPECT_EQ(w.sheet().CurrentLine(), 1);
+  EXPECT_EQ(w.lblChordName->text(), "C");
+  // After the last line nothing is deleted.
+  Sheet(QString(kCMajor) + "\n", 1);
+  w.btnDelete->click();
+  EXPECT_EQ(Lines(), QStringList{kCMajor});
+}
+
+TEST_F(EditingTest, DuplicateLeavesTheCaretOnTheLowerCopy) {
+  TfrmMain& w = *window;
+  Sheet(QString("* intro\n") + kCMajor + "\nG, 3, 2, 0, 0, 0, 3, Q", 1);
+  w.btnDup->click();
+  EXPECT_EQ(Lines(), QStringList({"* intro", kCMajor, kCMajor, "G, 3, 2, 0, 0, 0, 3, Q"}));
+  EXPECT_EQ(w.sheet().CurrentLine(), 2);
+  EXPECT_EQ(Selected(), kCMajor);
+  EXPECT_EQ(w.edtName->text(), "C");
+}
+
+TEST_F(EditingTest, TheDottedEighthRetimesTheLineAndLaterTemplates) {
+  TfrmMain& w = *window;
+  Sheet(QString(kCMajor) + "\n* end", 0);
+  w.chkDotted->click();
+  EXPECT_TRUE(w.chkDotted->isChecked());
+  w.findChild<QPushButton*>("btnEighthNote")->click();
+  EXPECT_EQ(w.sheet().Line(0), "C, x, 3, 2, 0, 1, 0, .E");
+  EXPECT_EQ(w.CurrentDuration, " .E");
+  w.btnRest->click();
+  EXPECT_EQ(w.sheet().Line(1), "Rest , x, x, x, x, x, x, .E");
+  // On a comment only the current duration changes.
+  w.chkDotted->click();
+  w.sheet().SelectLine(2, false);
+  w.findChild<QPushButton*>("btnWholeNote")->click();
+  EXPECT_EQ(w.CurrentDuration, " W");
+  EXPECT_EQ(w.sheet().Line(2), "* end");
+  // Every button writes its own letter.
+  const char* letters = "WHQESTF";
+  for (int i = 0; i < 7; ++i) {
+    w.sheet().SelectLine(0, false);
+    w.durationButtons[static_cast<std::size_t>(i)]->click();
+    EXPECT_EQ(w.sheet().Line(0), QString("C, x, 3, 2, 0, 1, 0, ") + letters[i]);
+  }
+  // A new song starts with quarter notes again.
+  w.action("New1")->trigger();
+  EXPECT_EQ(w.CurrentDuration, " Q");
+}
+
+TEST_F(EditingTest, NewChordAtTheEndOfTheSheet) {
+  TfrmMain& w = *window;
+  // The last line without a final line break: an empty line after it, with
+  // the caret on it.
+  Sheet(kCMajor, 0);
+  w.btnNewChord->click();
+  EXPECT_EQ(Lines(), QStringList({kCMajor, ""}));
+  EXPECT_EQ(w.sheet().CurrentLine(), 1);
+  EXPECT_EQ(w.lblChordName->text(), "No Chord  -  Blank Line");
+  // After a final line break: an empty line is appended, the caret after it.
+  Sheet(QString(kCMajor) + "\n", 1);
+  w.btnNewChord->click();
+  EXPECT_EQ(w.RichEdit1->toPlainText(), QString(kCMajor) + "\n\n");
+  EXPECT_EQ(w.sheet().CurrentLine(), 2);
+  // In the middle: an empty line below the current one.
+  Sheet(QString(kCMajor) + "\nG, 3, 2, 0, 0, 0, 3, Q", 0);
+  w.btnNewChord->click();
+  EXPECT_EQ(Lines(), QStringList({kCMajor, "", "G, 3, 2, 0, 0, 0, 3, Q"}));
+  EXPECT_EQ(w.sheet().CurrentLine(), 1);
+}
+
+TEST_F(EditingTest, RenameWhenTheNameBoxLosesTheFocus) {
+  TfrmMain& w = *window;
+  Sheet(QString(kCMajor) + "\n* comment", 0);
+  ASSERT_EQ(w.edtNameTag, 0);
+  w.edtName->setText("7");
+  // The caret moved on; the box still names line 0.
+  w.sheet().SelectLine(1, false);
+  QFocusEvent out(QEvent::FocusOut);
+  QApplication::sendEvent(w.edtName, &out);
+  EXPECT_EQ(w.sheet().Line(0), "7, x, 3, 2, 0, 1, 0, Q");
+  EXPECT_EQ(w.lblChordName->text(), "7");
+  w.ShowLine(0);
+  EXPECT_EQ(w.StatusPanel(0), "   ***Error***   Line 1    Number not allowed for chord name.");
+
+  // A blank name changes nothing.
+  Sheet(QString(kCMajor), 0);
+  w.edtName->setText("   ");
+  QApplication::sendEvent(w.edtName, &out);
+  EXPECT_EQ(w.sheet().Line(0), kCMajor);
+}
+
+TEST_F(EditingTest, TheEditorGetsTheFocusBackAndRenamesOnLeavingTheBox) {
+  TfrmMain& w = *window;
+  w.settings.FirstRun = false;  // no welcome window over this one
+  w.setAttribute(Qt::WA_DontShowOnScreen, false);  // offscreen anyway; focus needs a shown window
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  Sheet(kCMajor, 0);
+  w.edtName->setFocus();
+  ASSERT_TRUE(w.edtName->hasFocus());
+  w.edtName->setText("Cadd9");
+  w.btnRest->click();  // the box loses the focus to the editor
+  EXPECT_TRUE(w.RichEdit1->hasFocus());
+  EXPECT_EQ(w.sheet().Line(0), "Cadd9, x, 3, 2, 0, 1, 0, Q");
+  EXPECT_EQ(w.sheet().Line(1), "Rest , x, x, x, x, x, x, Q");
+  w.edtName->setFocus();
+  w.chkDotted->click();
+  EXPECT_TRUE(w.RichEdit1->hasFocus());
+}
+
+// The outcomes of pressing a mouse button on a neck marker.
+TEST_F(EditingTest, ClickingTheNeck) {
+  TfrmMain& w = *window;
+  // Left on a comment: a template line below it takes the note.
+  Sheet("* intro", 0);
+  w.Shape1MouseDown(1, 3, Qt::LeftButton, false);
+  EXPECT_EQ(Lines(), QStringList({"* intro", "Chord, x, x, x, x, x, 3, Q"}));
+  EXPECT_EQ(w.sheet().CurrentLine(), 1);
+  // Left on another fret of the same string moves the note.
+  w.Shape1MouseDown(1, 5, Qt::LeftButton, false);
+  EXPECT_EQ(w.sheet().Line(1), "Chord, x, x, x, x, x, 5, Q");
+  // Left on a showing marker takes the note off.
+  w.Shape1MouseDown(1, 5, Qt::LeftButton, true);
+  EXPECT_EQ(w.sheet().Line(1), "Chord, x, x, x, x, x, x, Q");
+  // Middle on a showing marker takes it off; on an empty one writes nothing.
+  w.Shape1MouseDown(6, 0, Qt::LeftButton, false);
+  EXPECT_EQ(w.sheet().Line(1), "Chord, 0, x, x, x, x, x, Q");
+  w.Shape1MouseDown(4, 2, Qt::MiddleButton, false);
+  EXPECT_EQ(w.sheet().Line(1), "Chord, 0, x, x, x, x, x, Q");
+  w.Shape1MouseDown(6, 0, Qt::MiddleButton, true);
+  EXPECT_EQ(w.sheet().Line(1), "Chord, x, x, x, x, x, x, Q");
+  // Right changes nothing and creates no line.
+  Sheet("* intro", 0);
+  w.Shape1MouseDown(2, 1, Qt::RightButton, false);
+  EXPECT_EQ(Lines(), QStringList{"* intro"});
+
+  // A blank line becomes the chord line.
+  Sheet(QString(kCMajor) + "\n\n* end", 1);
+  w.Shape1MouseDown(2, 1, Qt::LeftButton, false);
+  EXPECT_EQ(Lines(), QStringList({kCMajor, "Chord, x, x, x, x, 1, x, Q", "* end"}));
+  // A bad line is left as it was; the chord goes below it.
+  Sheet("A, 0, 0", 0);
+  w.Shape1MouseDown(3, 2, Qt::LeftButton, false);
+  EXPECT_EQ(Lines(), QStringList({"A, 0, 0", "Chord, x, x, x, 2, x, x, Q"}));
+  // The caret after the last line: a new line at the end.
+  Sheet(QString(kCMajor) + "\n", 1);
+  w.Shape1MouseDown(5, 3, Qt::LeftButton, false);
+  EXPECT_EQ(Lines(), QStringList({kCMajor, "Chord, x, 3, x, x, x, x, Q"}));
+  // During playback the neck does nothing.
+  w.btnPlay->setText("Stop");
+  w.Shape1MouseDown(5, 5, Qt::LeftButton, false);
+  w.btnPlay->setText("Play");
+  EXPECT_EQ(Lines(), QStringList({kCMajor, "Chord, x, 3, x, x, x, x, Q"}));
+  EXPECT_TRUE(dialogs->messages.empty());
+}
