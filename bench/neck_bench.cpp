@@ -71,6 +71,21 @@ void BM_ShowChordOnNeckAndRepaint(benchmark::State& state) {
 }
 BENCHMARK(BM_ShowChordOnNeckAndRepaint)->Unit(benchmark::kMicrosecond);
 
+// One string moves (C to C with a G on top): two markers repaint.
+void BM_OneStringChangeAndRepaint(benchmark::State& state) {
+  ShownNeck shown;
+  constexpr Frets kCHigh{3, 1, 0, 2, 3, -1};
+  bool flip = false;
+  for (auto _ : state) {
+    shown.neck.ShowChordOnNeck(flip ? kC : kCHigh);
+    flip = !flip;
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+  }
+  state.counters["marker_paints_per_chord"] =
+      benchmark::Counter(static_cast<double>(shown.counter.paints), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_OneStringChangeAndRepaint)->Unit(benchmark::kMicrosecond);
+
 // For comparison: repainting the whole neck.
 void BM_RepaintWholeNeck(benchmark::State& state) {
   ShownNeck shown;

@@ -9,15 +9,16 @@
 namespace strumbly {
 
 namespace {
-// A pick seen from above, its tip at the top left corner and its broad round
-// shoulder towards the bottom right.
+// A pick seen from above: a rounded triangle, its tip at the top left corner
+// and its broad edge towards the bottom right.
 QPainterPath PickOutline() {
   QPainterPath path;
   path.moveTo(1.5, 1.5);
-  path.quadTo(15, 4.5, 25.5, 11.5);
-  path.cubicTo(31.5, 16.5, 30.5, 24.5, 27.5, 27.5);
-  path.cubicTo(24.5, 30.5, 16.5, 31.5, 11.5, 25.5);
-  path.quadTo(4.5, 15, 1.5, 1.5);
+  path.quadTo(16, 3.5, 26.5, 8.5);
+  path.cubicTo(30, 10.5, 30.5, 14, 29.5, 17);
+  path.cubicTo(27, 25, 25, 27, 17, 29.5);
+  path.cubicTo(14, 30.5, 10.5, 30, 8.5, 26.5);
+  path.quadTo(3.5, 16, 1.5, 1.5);
   path.closeSubpath();
   return path;
 }
@@ -45,9 +46,9 @@ QPixmap PickPixmap(qreal dpr) {
   // Darker mottles and a glint make it read as a pick.
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(70, 24, 6, 110));
-  p.drawEllipse(QPointF(18, 19), 4.5, 3.0);
-  p.drawEllipse(QPointF(23, 14.5), 2.2, 1.6);
-  p.drawEllipse(QPointF(13, 22.5), 1.8, 2.4);
+  p.drawEllipse(QPointF(19, 19), 4.5, 3.0);
+  p.drawEllipse(QPointF(24.5, 14.5), 2.2, 1.6);
+  p.drawEllipse(QPointF(13.5, 24), 1.8, 2.4);
   p.setBrush(QColor(255, 255, 255, 120));
   p.drawEllipse(QPointF(9.5, 7.5), 3.0, 1.2);
   return pixmap;

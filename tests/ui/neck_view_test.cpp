@@ -15,6 +15,7 @@
 #include "ui/fret_number_label.h"
 #include "ui/neck_marker.h"
 #include "ui/neck_picture.h"
+#include "ui/pick_cursor.h"
 
 using namespace strumbly;
 
@@ -329,4 +330,18 @@ TEST(NeckView, CrispAtTwiceThePixelRatio) {
   // Filled markers keep their colour at 2x.
   EXPECT_EQ(PixelAt(two, MarkerCentre(neck, 4, 3)), QColor(0, 255, 255));
   EXPECT_EQ(PixelAt(two, MarkerCentre(neck, 0, 0)), QColor(0, 255, 255));
+}
+
+TEST(NeckView, PickCursorTipIsTheHotSpot) {
+  const QPixmap pick = PickPixmap(2.0);
+  test::SaveShot(pick, "neck_pick_cursor");
+  EXPECT_EQ(pick.size(), QSize(64, 64));
+  const QImage img = pick.toImage();
+  auto opaque = [&](qreal x, qreal y) { return qAlpha(img.pixel(static_cast<int>(x * 2), static_cast<int>(y * 2))) > 128; };
+  EXPECT_TRUE(opaque(2.5, 2.5));     // the tip
+  EXPECT_TRUE(opaque(20, 20));       // the body
+  EXPECT_FALSE(opaque(29, 3));       // beside the tip
+  EXPECT_FALSE(opaque(3, 29));
+  const QCursor cursor = PickCursor();
+  EXPECT_EQ(cursor.hotSpot(), QPoint(2, 2));
 }
