@@ -78,6 +78,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
 
   PortOpen = false;
   ApplyNeckSettings();
+  ApplyUserTuningSettings();
   ExternalMidiMode = settings.ExternalMIDI;
   trackbarTempo->setRange(1, 500);
   connect(trackbarTempo, &QSlider::valueChanged, this, [this](int v) {
