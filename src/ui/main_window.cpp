@@ -100,6 +100,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   }
   ShowLine(0);
   LayoutControls();
+  RichEdit1->setFocus();  // typing goes into the song from the start
 }
 
 void TfrmMain::CreateOtherWindows() {
