@@ -79,6 +79,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
 
   PortOpen = false;
   ApplyNeckSettings();
+  ApplyUserTuningSettings();
   ExternalMidiMode = settings.ExternalMIDI;
   trackbarTempo->setRange(1, 500);
   connect(trackbarTempo, &QSlider::valueChanged, this, [this](int v) {
@@ -100,6 +101,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   }
   ShowLine(0);
   LayoutControls();
+  RichEdit1->setFocus();  // typing goes into the song from the start
 }
 
 void TfrmMain::CreateOtherWindows() {

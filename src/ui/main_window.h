@@ -33,6 +33,7 @@ class TfrmAbout;
 class TfrmNoSoundMessage;
 class TfrmNewUserMessage;
 class THelpWindow;
+class NeckView;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -151,6 +152,7 @@ class TfrmMain : public QMainWindow {
   QLabel* lblFretNumbers = nullptr;
   QLabel* lblFilename = nullptr;
   QWidget* neckHost = nullptr;  // the frame around the neck picture
+  NeckView* neckView = nullptr;  // the same frame, with the picture and markers
   QLineEdit* edtName = nullptr;
   int edtNameTag = 0;  // the line whose name edtName shows
   QGroupBox* grpPlayControls = nullptr;
@@ -187,6 +189,7 @@ class TfrmMain : public QMainWindow {
   QMenu* Special1 = nullptr;
   QMenu* Help1 = nullptr;
   QActionGroup* tuningGroup = nullptr;
+  QAction* Usertuning1 = nullptr;
   QActionGroup* instrumentGroup = nullptr;
 
   // Other windows, created after this one.
@@ -232,6 +235,8 @@ class TfrmMain : public QMainWindow {
   void BuildTuningMenu();
   void BuildInstrumentMenu();
   void BuildNeck();
+  void SetButtonPictures();        // note values and arrows on the edit buttons
+  void ApplyUserTuningSettings();  // Usertuning1's caption and tag from the settings
   void StartSound();  // first activation: the port in External MIDI mode
 
   // Song files and editing, in main_window_songfile.cpp and _editing.cpp.
