@@ -34,6 +34,7 @@ class TfrmNoSoundMessage;
 class TfrmNewUserMessage;
 class THelpWindow;
 class NeckView;
+class NeckMarker;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -126,10 +127,9 @@ class TfrmMain : public QMainWindow {
   void DurationButtonClick(QObject* button);  // the seven note-value buttons
   void chkDottedClick();
   void edtNameExit();  // Rename, when the name box loses the focus
-  // A mouse button pressed on the neck marker of string 1..6 at fret 0..18;
-  // wasShowing tells whether the marker showed a note before the press.
-  void Shape1MouseDown(int stringNumber, int fret, Qt::MouseButton button, bool wasShowing);
-  void Shape1MouseUp();
+  // A mouse button pressed and released on a neck marker.
+  void Shape1MouseDown(NeckMarker* marker, Qt::MouseButton button);
+  void Shape1MouseUp(NeckMarker* marker, Qt::MouseButton button);
 
   // --- shell ------------------------------------------------------------------
   void FormActivate();

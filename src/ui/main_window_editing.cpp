@@ -8,6 +8,8 @@
 #include "core/chordsheet/chord_edits.h"
 #include "core/chordsheet/text.h"
 #include "ui/main_window.h"
+#include "ui/neck_marker.h"
+#include "ui/neck_view.h"
 
 namespace strumbly {
 
@@ -58,6 +60,12 @@ void TfrmMain::ConnectEditingCommands() {
     connect(b, &QPushButton::clicked, this, [this, b] { RunCommand([this, b] { DurationButtonClick(b); }); });
   connect(chkDotted, &QCheckBox::clicked, this, [this] { chkDottedClick(); });
   edtName->installEventFilter(new FocusOutWatcher(edtName, [this] { RunCommand([this] { edtNameExit(); }); }));
+  connect(neckView, &NeckView::markerPressed, this, [this](NeckMarker* marker, Qt::MouseButton button) {
+    RunCommand([=, this] { Shape1MouseDown(marker, button); });
+  });
+  connect(neckView, &NeckView::markerReleased, this, [this](NeckMarker* marker, Qt::MouseButton button) {
+    RunCommand([=, this] { Shape1MouseUp(marker, button); });
+  });
 }
 
 void TfrmMain::FocusEditor() { RichEdit1->setFocus(); }
@@ -210,10 +218,13 @@ void TfrmMain::edtNameExit() {
 
 // --- the neck ------------------------------------------------------------------
 
-void TfrmMain::Shape1MouseDown(int stringNumber, int fret, Qt::MouseButton button, bool wasShowing) {
+void TfrmMain::Shape1MouseDown(NeckMarker* marker, Qt::MouseButton button) {
   if (IsPlaying() || button == Qt::RightButton) return;
-  const int s = stringNumber - 1;
-  if (s < 0 || s > 5 || fret < 0 || fret > MaxFret) return;
+  const bool wasShowing = marker->IsFilled();
+  const auto place = ParseMarkerName(marker->objectName().toStdString());
+  if (!place) return;
+  const int s = place->stringNumber - 1;
+  const int fret = place->fret;
 
   // The current line must be able to take a note.
   ChordRecord r;
@@ -222,6 +233,7 @@ void TfrmMain::Shape1MouseDown(int stringNumber, int fret, Qt::MouseButton butto
     InsertTemplateLine("Chord");
   if (IsBlank(sheet_->Line(sheet_->CurrentLine()).toStdString())) FillBlankLine(sheet_->CurrentLine());
 
+  neckView->FillMarker(marker);
   StopRequested = false;
   if (button == Qt::LeftButton) PreviewChord(SingleNotePitches(s, fret));
 
@@ -232,6 +244,7 @@ void TfrmMain::Shape1MouseDown(int stringNumber, int fret, Qt::MouseButton butto
   }
 }
 
-void TfrmMain::Shape1MouseUp() { RichEdit1->viewport()->repaint(); }
+// The editor shows its changed line at once.
+void TfrmMain::Shape1MouseUp(NeckMarker*, Qt::MouseButton) { RichEdit1->viewport()->repaint(); }
 
 }  // namespace strumbly

@@ -10,6 +10,7 @@
 
 #include "core/app/song_names.h"
 #include "core/app/song_state.h"
+#include "core/guitar/tuning.h"
 #include "platform/command_error.h"
 #include "platform/dialogs.h"
 #include "platform/song_io.h"
@@ -91,8 +92,14 @@ void TfrmMain::LoadSongText(const SongText& song) {
     if (QAction* user = action("MIDIPatch1")) user->setData(settings.MenuPatchTag);
   }
 
-  if (song.tuning) CurrentTuningTag = *song.tuning;
+  // A tag that cannot be read digit by digit is standard tuning.
+  if (song.tuning) CurrentTuningTag = NormalizeTuningTag(*song.tuning);
   const std::int32_t tag = CurrentTuningTag;
+  if (TuningMenuIndex(tag) == kUserTuningMenuIndex) {
+    // An unusual tuning becomes the user item for this run only.
+    Usertuning1->setData(tag);
+    BuildCustomTuningCaption(tag);
+  }
   ApplyTuning(tag);
 
   if (song.tempo) {

@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include "support/main_window_fixture.h"
+#include "support/shots.h"
+#include "ui/neck_marker.h"
 
 using namespace strumbly;
 using strumbly::test::MainWindowTest;
@@ -191,45 +193,90 @@ TEST_F(EditingTest, TheEditorGetsTheFocusBackAndRenamesOnLeavingTheBox) {
 // The outcomes of pressing a mouse button on a neck marker.
 TEST_F(EditingTest, ClickingTheNeck) {
   TfrmMain& w = *window;
+  auto marker = [&](int string, int fret) {
+    return w.findChild<NeckMarker*>(QString::asprintf("DOT_s%02d_f%02d", string, fret));
+  };
+  auto click = [&](int string, int fret, Qt::MouseButton button) {
+    NeckMarker* m = marker(string, fret);
+    ASSERT_NE(m, nullptr);
+    QTest::mouseClick(m, button);
+  };
   // Left on a comment: a template line below it takes the note.
   Sheet("* intro", 0);
-  w.Shape1MouseDown(1, 3, Qt::LeftButton, false);
+  click(1, 3, Qt::LeftButton);
   EXPECT_EQ(Lines(), QStringList({"* intro", "Chord, x, x, x, x, x, 3, Q"}));
   EXPECT_EQ(w.sheet().CurrentLine(), 1);
+  EXPECT_TRUE(marker(1, 3)->IsFilled());
   // Left on another fret of the same string moves the note.
-  w.Shape1MouseDown(1, 5, Qt::LeftButton, false);
+  click(1, 5, Qt::LeftButton);
   EXPECT_EQ(w.sheet().Line(1), "Chord, x, x, x, x, x, 5, Q");
-  // Left on a showing marker takes the note off.
-  w.Shape1MouseDown(1, 5, Qt::LeftButton, true);
+  EXPECT_FALSE(marker(1, 3)->IsFilled());
+  // Left on the showing marker takes the note off.
+  click(1, 5, Qt::LeftButton);
   EXPECT_EQ(w.sheet().Line(1), "Chord, x, x, x, x, x, x, Q");
-  // Middle on a showing marker takes it off; on an empty one writes nothing.
-  w.Shape1MouseDown(6, 0, Qt::LeftButton, false);
+  EXPECT_FALSE(marker(1, 5)->IsFilled());
+  click(6, 0, Qt::LeftButton);
   EXPECT_EQ(w.sheet().Line(1), "Chord, 0, x, x, x, x, x, Q");
-  w.Shape1MouseDown(4, 2, Qt::MiddleButton, false);
+  // Middle on an empty marker writes nothing; the marker stays filled until
+  // the neck is shown again.
+  click(4, 2, Qt::MiddleButton);
   EXPECT_EQ(w.sheet().Line(1), "Chord, 0, x, x, x, x, x, Q");
-  w.Shape1MouseDown(6, 0, Qt::MiddleButton, true);
+  EXPECT_TRUE(marker(4, 2)->IsFilled());
+  // Middle on a showing marker takes it off.
+  click(6, 0, Qt::MiddleButton);
   EXPECT_EQ(w.sheet().Line(1), "Chord, x, x, x, x, x, x, Q");
+  EXPECT_FALSE(marker(4, 2)->IsFilled());
   // Right changes nothing and creates no line.
   Sheet("* intro", 0);
-  w.Shape1MouseDown(2, 1, Qt::RightButton, false);
+  click(2, 1, Qt::RightButton);
   EXPECT_EQ(Lines(), QStringList{"* intro"});
+  EXPECT_FALSE(marker(2, 1)->IsFilled());
 
   // A blank line becomes the chord line.
   Sheet(QString(kCMajor) + "\n\n* end", 1);
-  w.Shape1MouseDown(2, 1, Qt::LeftButton, false);
+  click(2, 1, Qt::LeftButton);
   EXPECT_EQ(Lines(), QStringList({kCMajor, "Chord, x, x, x, x, 1, x, Q", "* end"}));
   // A bad line is left as it was; the chord goes below it.
   Sheet("A, 0, 0", 0);
-  w.Shape1MouseDown(3, 2, Qt::LeftButton, false);
+  click(3, 2, Qt::LeftButton);
   EXPECT_EQ(Lines(), QStringList({"A, 0, 0", "Chord, x, x, x, 2, x, x, Q"}));
-  // The caret after the last line: a new line at the end.
+  // On a chord line with the caret after the last line: a new line at the end.
   Sheet(QString(kCMajor) + "\n", 1);
-  w.Shape1MouseDown(5, 3, Qt::LeftButton, false);
+  click(5, 3, Qt::LeftButton);
   EXPECT_EQ(Lines(), QStringList({kCMajor, "Chord, x, 3, x, x, x, x, Q"}));
+  // On a chord: the string's note is set and the neck shows the line.
+  Sheet(kCMajor, 0);
+  click(6, 3, Qt::LeftButton);
+  EXPECT_EQ(Lines(), QStringList{"C, 3, 3, 2, 0, 1, 0, Q"});
+  for (auto [string, fret] : {std::pair{6, 3}, {5, 3}, {4, 2}, {3, 0}, {2, 1}, {1, 0}})
+    EXPECT_TRUE(marker(string, fret)->IsFilled()) << string;
   // During playback the neck does nothing.
   w.btnPlay->setText("Stop");
-  w.Shape1MouseDown(5, 5, Qt::LeftButton, false);
+  click(5, 5, Qt::LeftButton);
   w.btnPlay->setText("Play");
-  EXPECT_EQ(Lines(), QStringList({kCMajor, "Chord, x, 3, x, x, x, x, Q"}));
+  EXPECT_EQ(Lines(), QStringList{"C, 3, 3, 2, 0, 1, 0, Q"});
+  EXPECT_FALSE(marker(5, 5)->IsFilled());
   EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(EditingTest, ScreenshotAfterClickingAChordOntoTheNeck) {
+  TfrmMain& w = *window;
+  w.settings.ShowChordName = true;
+  w.settings.ShowFretNumbers = true;
+  w.ApplyNeckSettings();
+  Sheet("* Verse\nG, 3, 2, 0, 0, 0, 3, Q\n", 1);
+  w.btnNewChord->click();
+  // A D major chord, string by string.
+  for (auto [string, fret] : {std::pair{4, 0}, {3, 2}, {2, 3}, {1, 2}})
+    QTest::mouseClick(w.findChild<NeckMarker*>(QString::asprintf("DOT_s%02d_f%02d", string, fret)), Qt::LeftButton);
+  w.edtName->setText("D");
+  QFocusEvent out(QEvent::FocusOut);
+  QApplication::sendEvent(w.edtName, &out);
+  EXPECT_EQ(w.sheet().Line(2), "D, x, x, 0, 2, 3, 2, Q");
+  EXPECT_EQ(w.lblChordName->text(), "D");
+  int filled = 0;
+  for (NeckMarker* m : w.findChildren<NeckMarker*>()) filled += m->IsFilled() ? 1 : 0;
+  EXPECT_EQ(filled, 4);
+  w.resize(800, 640);
+  test::SaveShot(test::RenderAt(w, 1.0), "songs_chord_clicked_onto_neck");
 }

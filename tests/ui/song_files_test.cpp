@@ -363,3 +363,36 @@ TEST_F(SongFilesTest, ASongNamedOnTheCommandLineOpensAtStartUp) {
   EXPECT_EQ(other.CurrentFileName, "Untitled.sly");
   EXPECT_EQ(other.RichEdit1->toPlainText(), "");
 }
+
+TEST_F(SongFilesTest, TheTuningOfASong) {
+  TfrmMain& w = *window;
+  auto openTuning = [&](const char* value) {
+    OpenText(std::string("*Info 1:\r\n*Info 2:25\r\n*Info 3:") + value + "\r\n*Info 4:120\r\n");
+  };
+  const QString userCaption = w.Usertuning1->text();
+  openTuning("355433");
+  EXPECT_TRUE(w.action("DMajor1")->isChecked());
+  EXPECT_EQ(w.Usertuning1->text(), userCaption);
+  EXPECT_EQ(w.TuningOffsets, (std::array<int, 6>{-2, -2, -1, 0, 0, -2}));
+
+  openTuning("505555");
+  EXPECT_TRUE(w.Usertuning1->isChecked());
+  EXPECT_EQ(w.Usertuning1->text(), "&Custom Tuning - E ? D G B E");
+  EXPECT_EQ(w.Usertuning1->data().toInt(), 505555);
+  EXPECT_EQ(w.StatusPanel(1), "Custom Tuning - E ? D G B E");
+  EXPECT_EQ(w.settings.MenuTuningTag, 133565);  // the stored user tuning stays
+  EXPECT_FALSE(w.Modified);
+
+  // Not six digits: standard tuning.
+  for (const char* value : {"12", "-355433", "tune"}) {
+    openTuning(value);
+    EXPECT_EQ(w.CurrentTuningTag, 555555) << value;
+    EXPECT_TRUE(w.action("Standard1")->isChecked()) << value;
+  }
+  EXPECT_TRUE(dialogs->messages.empty());
+  // What is saved is what is applied.
+  w.action("Save1")->trigger();
+  QFile f(dir.filePath("song.sly"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.readAll().contains("*Info 3:555555\r\n"));
+}
