@@ -250,6 +250,9 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<ChordSheet> sheet_;
   bool closing_ = false;
   QString dialogFileName_;  // the name the song file dialogs propose
+  // Renames when edtName loses the focus; it goes with the window's members,
+  // before the controls, so the controls' last focus changes reach nothing.
+  std::unique_ptr<QObject> nameWatcher_;
 };
 
 }  // namespace strumbly

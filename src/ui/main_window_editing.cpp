@@ -20,8 +20,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 // Calls a function when the watched control loses the keyboard focus.
 class FocusOutWatcher : public QObject {
  public:
-  FocusOutWatcher(QObject* parent, std::function<void()> onFocusOut)
-      : QObject(parent), onFocusOut_(std::move(onFocusOut)) {}
+  explicit FocusOutWatcher(std::function<void()> onFocusOut) : onFocusOut_(std::move(onFocusOut)) {}
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override {
@@ -59,7 +58,8 @@ void TfrmMain::ConnectEditingCommands() {
   for (QPushButton* b : durationButtons)
     connect(b, &QPushButton::clicked, this, [this, b] { RunCommand([this, b] { DurationButtonClick(b); }); });
   connect(chkDotted, &QCheckBox::clicked, this, [this] { chkDottedClick(); });
-  edtName->installEventFilter(new FocusOutWatcher(edtName, [this] { RunCommand([this] { edtNameExit(); }); }));
+  nameWatcher_ = std::make_unique<FocusOutWatcher>([this] { RunCommand([this] { edtNameExit(); }); });
+  edtName->installEventFilter(nameWatcher_.get());
   connect(neckView, &NeckView::markerPressed, this, [this](NeckMarker* marker, Qt::MouseButton button) {
     RunCommand([=, this] { Shape1MouseDown(marker, button); });
   });

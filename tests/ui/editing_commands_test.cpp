@@ -280,3 +280,18 @@ TEST_F(EditingTest, ScreenshotAfterClickingAChordOntoTheNeck) {
   w.resize(800, 640);
   test::SaveShot(test::RenderAt(w, 1.0), "songs_chord_clicked_onto_neck");
 }
+
+// The window can go while the name box has the focus.
+TEST_F(EditingTest, DestroyingTheWindowWithTheNameBoxFocused) {
+  TfrmMain& w = *window;
+  w.settings.FirstRun = false;
+  w.setAttribute(Qt::WA_DontShowOnScreen, false);
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  Sheet(kCMajor, 0);
+  w.edtName->setFocus();
+  ASSERT_TRUE(w.edtName->hasFocus());
+  w.edtName->setText("X");
+  window.reset();  // no rename reaches a window that is being destroyed
+}
