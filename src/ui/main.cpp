@@ -1,2 +1,3 @@
-#include <QApplication>
-int main(int argc, char** argv) { QApplication app(argc, argv); return 0; }
+#include "ui/application.h"
+
+int main(int argc, char** argv) { return strumbly::RunStrumbly(argc, argv); }

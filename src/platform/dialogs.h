@@ -1,0 +1,65 @@
+#pragma once
+// Every message box and every file, print, colour and font dialog of the
+// program is shown through this interface, so tests can answer them.
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+class QDialog;
+class QPrinter;
+class QWidget;
+
+namespace strumbly {
+
+enum class MessageKind { Warning, Error, Information, Plain };
+enum class MessageButtons { Ok, Cancel, YesNo, YesNoCancel };
+enum class MessageResult { Ok, Cancel, Yes, No };
+
+struct FileDialogOptions {
+  QString title;
+  QString folder;        // start here when not empty
+  QString fileName;      // proposed name
+  QString filter;        // "Strumbly files (*.sly)|*.sly|All Files (*.*)|*.*"
+  QString defaultSuffix; // "sly"
+  bool confirmOverwrite = true;
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual MessageResult Message(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons) = 0;
+  // Empty when the user cancelled.
+  virtual QString OpenFile(QWidget* parent, const FileDialogOptions& options) = 0;
+  virtual QString SaveFile(QWidget* parent, const FileDialogOptions& options) = 0;
+  // True when the user confirmed printing on the given printer.
+  virtual bool Print(QWidget* parent, QPrinter& printer) = 0;
+  virtual std::optional<QColor> Color(QWidget* parent, const QColor& initial) = 0;
+  virtual std::optional<QFont> Font(QWidget* parent, const QFont& initial) = 0;
+  // Shows one of the program's own modal windows; returns its result code.
+  virtual int Exec(QDialog& dialog) = 0;
+};
+
+// The dialogs in force; the real ones unless a test installed its own.
+Dialogs& dialogs();
+// Installs replacement dialogs and returns the previous ones.
+std::unique_ptr<Dialogs> SetDialogs(std::unique_ptr<Dialogs> replacement);
+
+// The real dialogs: QMessageBox and the Qt standard dialogs.
+class QtDialogs : public Dialogs {
+ public:
+  MessageResult Message(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons) override;
+  QString OpenFile(QWidget* parent, const FileDialogOptions& options) override;
+  QString SaveFile(QWidget* parent, const FileDialogOptions& options) override;
+  bool Print(QWidget* parent, QPrinter& printer) override;
+  std::optional<QColor> Color(QWidget* parent, const QColor& initial) override;
+  std::optional<QFont> Font(QWidget* parent, const QFont& initial) override;
+  int Exec(QDialog& dialog) override;
+};
+
+// "Strumbly files (*.sly)|*.sly|All Files (*.*)|*.*" in Qt's filter form.
+QString QtFilterFrom(const QString& pipeFilter);
+
+}  // namespace strumbly

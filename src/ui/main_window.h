@@ -1,0 +1,218 @@
+#pragma once
+// TfrmMain: the main window. It owns the whole state of a run: the editor
+// whose text is the song, the song state, the neck, the settings.
+#include <QMainWindow>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "core/app/settings.h"
+#include "core/chordsheet/chord_line.h"
+#include "ui/chord_sheet.h"
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSlider;
+class QToolButton;
+
+namespace strumbly {
+
+class RadioGroup;
+class SettingsStore;
+class TfrmAbout;
+class TfrmNoSoundMessage;
+class TfrmNewUserMessage;
+class THelpWindow;
+
+class TfrmMain : public QMainWindow {
+  Q_OBJECT
+ public:
+  // Builds the window and runs its initialisation (FormCreate). The store
+  // is where settings are read from and written to; null means the user's.
+  explicit TfrmMain(const QStringList& arguments = {}, std::unique_ptr<SettingsStore> store = nullptr);
+  ~TfrmMain() override;
+
+  // Creates the program's other windows, in order, after the main window.
+  void CreateOtherWindows();
+
+  // --- song state ---------------------------------------------------------
+  Settings settings;
+  QString CurrentFileName;
+  std::uint8_t CurrentPatch = 25;
+  std::int32_t CurrentTuningTag = 555555;
+  std::array<int, 6> TuningOffsets{0, 0, 0, 0, 0, 0};
+  QString CurrentDuration = " Q";
+  bool Modified = false;
+  bool StopRequested = false;
+  bool ExternalMidiMode = false;
+  bool Activated = false;
+  bool StatusHintsEnabled = false;
+  bool PortOpen = false;
+
+  ChordSheet& sheet() { return *sheet_; }
+  bool IsPlaying() const;  // the Play button reads "Stop"
+
+  // --- chord lines and the current line --------------------------------
+  // Parses line n; clears the chord name label first; with showMessage an
+  // error is also shown in an error box.
+  std::string ParseChordLine(int n, bool showMessage, ChordRecord& record);
+  bool ShowLine(int n);
+  void RefreshCurrentLine();
+  void SetStatusPanel(int panel, const QString& text);
+  QString StatusPanel(int panel) const;
+
+  // --- neck ---------------------------------------------------------------
+  void ShowStringMarker(int stringIndex, int fret);
+  void ShowChordOnNeck(const std::array<std::int32_t, 6>& frets);
+  void ApplyNeckSettings();  // marker look and label visibility from settings
+
+  // --- tuning -------------------------------------------------------------
+  void ApplyTuning(std::int32_t tag);
+  void BuildCustomTuningCaption(std::int32_t tag);
+  void TuningMenuClicked(QAction* item);
+
+  // --- sound --------------------------------------------------------------
+  QString AcquireMidiPort();
+  void ReleaseMidiPort();
+  void CloseMidiPort();
+  void NylonStringAcoustic1Click(QAction* item);
+  void PreviewChord(const std::array<std::uint8_t, 6>& pitches);
+  void PlayOrStop();
+  void StepForward();
+  void StepBack();
+  void SetPlayingState(bool idle);
+
+  // --- song files -----------------------------------------------------------
+  void NewSong();
+  void ResetSongState();
+  void LoadSong(const QString& path);
+  bool AskToSave();
+  void New1Click();
+  void Open1Click();
+  void Save1Click();
+  void SaveAs1Click();
+
+  // --- editing commands -----------------------------------------------------
+  void SetStringFret(int n, int s, int f);
+  void InsertTemplateLine(const QString& name);
+  void FillBlankLine(int n);
+
+  // --- shell ------------------------------------------------------------------
+  void FormActivate();
+  bool FormCloseQuery();
+  void FormClose();
+  void Print1Click();
+  void About1Click();
+  void Contents1Click();
+  void Topics1Click();
+  void ShowHelpContext(int context);
+
+  // Runs a command; a failure of a file or settings operation ends it and
+  // its text is shown in one error box.
+  void RunCommand(const std::function<void()>& command);
+  void ShowError(const QString& text);
+
+  // --- controls (object names as in the window layout) -------------------------
+  ChordEditor* RichEdit1 = nullptr;
+  QLabel* lblChordName = nullptr;
+  QLabel* lblFretNumbers = nullptr;
+  QLabel* lblFilename = nullptr;
+  QWidget* neckHost = nullptr;  // the frame around the neck picture
+  QLineEdit* edtName = nullptr;
+  int edtNameTag = 0;  // the line whose name edtName shows
+  QGroupBox* grpPlayControls = nullptr;
+  RadioGroup* rdoPlayOptions = nullptr;
+  QCheckBox* chkLoop = nullptr;
+  QCheckBox* chkTrace = nullptr;
+  QSlider* trackbarTempo = nullptr;
+  QLabel* lblTempo = nullptr;
+  QLabel* Label2 = nullptr;  // "Faster"
+  QLabel* Label3 = nullptr;  // "Slower"
+  QWidget* pnlPlayButtons = nullptr;
+  QPushButton* btnPlay = nullptr;
+  QPushButton* btnPrev = nullptr;
+  QPushButton* btnNext = nullptr;
+  QPushButton* btnNewChord = nullptr;
+  QGroupBox* grpEditControls = nullptr;
+  QPushButton* btnRest = nullptr;
+  QPushButton* btnDup = nullptr;
+  QPushButton* btnClear = nullptr;
+  QPushButton* btnDelete = nullptr;
+  QPushButton* btnShiftLeft = nullptr;
+  QPushButton* btnShiftRight = nullptr;
+  std::array<QPushButton*, 7> durationButtons{};  // btnWholeNote .. btnSixtyFourthNote
+  QCheckBox* chkDotted = nullptr;
+  QComboBox* cboDictionary = nullptr;
+  std::array<QLabel*, 3> statusPanels{};
+  QMenu* mnuEditorPopUp = nullptr;
+
+  QMenu* File1 = nullptr;
+  QMenu* Edit1 = nullptr;
+  QMenu* PlayChords1 = nullptr;
+  QMenu* Instrument1 = nullptr;
+  QMenu* Tuning1 = nullptr;
+  QMenu* Special1 = nullptr;
+  QMenu* Help1 = nullptr;
+  QActionGroup* tuningGroup = nullptr;
+  QActionGroup* instrumentGroup = nullptr;
+
+  // Other windows, created after this one.
+  TfrmAbout* frmAbout = nullptr;
+  TfrmNoSoundMessage* frmNoSoundMessage = nullptr;
+  TfrmNewUserMessage* frmNewUserMessage = nullptr;
+  QList<QWidget*> otherWindows;
+  THelpWindow* helpWindow = nullptr;
+
+  QAction* action(const char* objectName) const;
+
+ protected:
+  void closeEvent(QCloseEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void changeEvent(QEvent* e) override;
+  void showEvent(QShowEvent* e) override;
+  bool event(QEvent* e) override;
+
+ private:
+  // Construction, in main_window_layout.cpp.
+  void BuildControls();
+  void BuildMenus();
+  void BuildStatusBar();
+  QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
+                   const QKeySequence& shortcut, std::function<void()> handler);
+  void SetHint(QWidget* w, const QString& hint);
+  void LayoutControls();
+  void FormCreate(const QStringList& arguments);
+
+  // The Edit menu and the editor, in main_window_edit.cpp.
+  void UpdateEditMenu();
+  void Undo1Click();
+  void Cut1Click();
+  void Copy1Click();
+  void Paste1Click();
+  void Delete1Click();
+  void SelectAll1Click();
+  void RichEdit1KeyUp(int key);
+  void CursorPlaysHook(int key);
+  void OnHint(const QString& hint);
+
+  // Parts that later work builds in their own files.
+  void BuildTuningMenu();
+  void BuildInstrumentMenu();
+  void BuildNeck();
+  void StartSound();  // first activation: the port in External MIDI mode
+
+  std::unique_ptr<SettingsStore> store_;
+  std::unique_ptr<ChordSheet> sheet_;
+  bool closing_ = false;
+};
+
+}  // namespace strumbly

@@ -1,0 +1,31 @@
+#pragma once
+// The program's small modal windows.
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace strumbly {
+
+// "Error opening sound device": why the MIDI device did not open.
+class TfrmNoSoundMessage : public QDialog {
+  Q_OBJECT
+ public:
+  explicit TfrmNoSoundMessage(QWidget* parent = nullptr);
+  QLabel* lblOpenError;
+};
+
+// "Welcome": offered once, on the first run.
+class TfrmNewUserMessage : public QDialog {
+  Q_OBJECT
+ public:
+  enum Result { No = 0, Yes = 1 };
+  explicit TfrmNewUserMessage(QWidget* parent = nullptr);
+  QPushButton* btnYes;
+  QPushButton* btnNo;
+};
+
+// A window whose commands come later: its class name and caption only.
+QDialog* MakeShellWindow(QWidget* parent, const char* className, const QString& caption);
+
+}  // namespace strumbly

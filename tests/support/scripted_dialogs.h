@@ -1,0 +1,56 @@
+#pragma once
+// Dialogs for tests: every message and dialog is recorded and answered from
+// a script instead of being shown.
+#include <QDialog>
+#include <QStringList>
+#include <deque>
+#include <functional>
+
+#include "platform/dialogs.h"
+
+namespace strumbly::test {
+
+struct ShownMessage {
+  MessageKind kind;
+  QString text;
+  MessageButtons buttons;
+};
+
+class ScriptedDialogs : public Dialogs {
+ public:
+  std::vector<ShownMessage> messages;
+  std::deque<MessageResult> messageAnswers;  // default: Ok / Yes
+  std::deque<QString> fileAnswers;           // default: cancelled
+  std::vector<FileDialogOptions> fileDialogs;
+  bool printAnswer = false;
+  int printDialogs = 0;
+  std::optional<QColor> colorAnswer;
+  std::deque<int> execAnswers;  // default: QDialog::Accepted
+  QStringList executedWindows;  // object names of the windows shown modally
+  std::function<void(QDialog&)> onExec;
+
+  MessageResult Message(QWidget*, MessageKind kind, const QString& text, MessageButtons buttons) override;
+  QString OpenFile(QWidget*, const FileDialogOptions& options) override;
+  QString SaveFile(QWidget*, const FileDialogOptions& options) override;
+  bool Print(QWidget*, QPrinter&) override;
+  std::optional<QColor> Color(QWidget*, const QColor&) override { return colorAnswer; }
+  std::optional<QFont> Font(QWidget*, const QFont&) override { return std::nullopt; }
+  int Exec(QDialog& dialog) override;
+
+  QStringList texts() const;
+};
+
+// Installs scripted dialogs for the lifetime of the object.
+class DialogsScope {
+ public:
+  DialogsScope();
+  ~DialogsScope();
+  ScriptedDialogs& operator*() { return *dialogs_; }
+  ScriptedDialogs* operator->() { return dialogs_; }
+
+ private:
+  ScriptedDialogs* dialogs_;
+  std::unique_ptr<Dialogs> previous_;
+};
+
+}  // namespace strumbly::test
