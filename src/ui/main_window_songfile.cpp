@@ -25,6 +25,7 @@ void TfrmMain::ResetSongState() {
   chkLoop->setChecked(false);
   chkTrace->setChecked(false);
   CurrentPatch = 25;
+  CheckInstrumentItem(CurrentPatch);
   CurrentTuningTag = 555555;
   ApplyTuning(555555);
   CurrentDuration = " Q";

@@ -1,24 +1,20 @@
 #pragma once
-// The program's one MIDI output port. It keeps no musical state: the device,
-// channel and octave shift are read from the settings it is given at the
-// moment it opens or sends.
+// The program's one MIDI output port. It keeps no musical state: the device
+// (Device, -1 = the default), channel (Channel, low four bits used) and
+// octave shift (Octave, added to every key) are read from the settings it is
+// given at the moment it opens or sends.
 #include <cstdint>
 #include <string>
 
+#include "core/app/settings.h"
 #include "platform/midi/midi_output.h"
 
 namespace strumbly {
 
-struct MidiPortSettings {
-  std::int32_t Device = -1;   // -1 = the default device
-  std::int32_t Octave = 0;    // -12, 0 or 12, added to every key
-  std::uint8_t Channel = 0;   // 0-based; only the low four bits are used
-};
-
 class MidiOutPort {
  public:
   // Both must outlive the port.
-  MidiOutPort(MidiOutputService& service, const MidiPortSettings& settings)
+  MidiOutPort(MidiOutputService& service, const Settings& settings)
       : service_(&service), settings_(&settings) {}
   ~MidiOutPort() { CloseMidiPort(); }
   MidiOutPort(const MidiOutPort&) = delete;
@@ -44,7 +40,7 @@ class MidiOutPort {
 
  private:
   MidiOutputService* service_;
-  const MidiPortSettings* settings_;
+  const Settings* settings_;
   bool open_ = false;
 };
 

@@ -10,7 +10,7 @@ using strumbly::test::RecordingMidiOutput;
 namespace {
 struct PortFixture : ::testing::Test {
   RecordingMidiOutput device;
-  MidiPortSettings settings;
+  Settings settings;
   MidiOutPort port{device, settings};
 };
 }  // namespace
