@@ -25,14 +25,18 @@ void IniSettingsStore::CheckReadable() const {
     throw CommandError(QString("Cannot open file %1").arg(settings_->fileName()));
 }
 
-// Value names are matched without regard to letter case: the stored key with
-// the same name in any case is the value.
+// Section and value names are matched without regard to letter case: the
+// stored key with the same names in any case is the value.
 QString IniSettingsStore::KeyFor(const QString& section, const QString& name) const {
-  settings_->beginGroup(section);
-  const QStringList keys = settings_->childKeys();
-  settings_->endGroup();
-  for (const QString& k : keys)
-    if (k.compare(name, Qt::CaseInsensitive) == 0) return section + "/" + k;
+  const QStringList groups = settings_->childGroups();
+  for (const QString& g : groups) {
+    if (g.compare(section, Qt::CaseInsensitive) != 0) continue;
+    settings_->beginGroup(g);
+    const QStringList keys = settings_->childKeys();
+    settings_->endGroup();
+    for (const QString& k : keys)
+      if (k.compare(name, Qt::CaseInsensitive) == 0) return g + "/" + k;
+  }
   return section + "/" + name;
 }
 
@@ -47,6 +51,7 @@ std::optional<std::string> IniSettingsStore::Read(const std::string& section, co
 void IniSettingsStore::Write(const std::string& section, const std::string& name, const std::string& value) {
   const QString sec = QString::fromStdString(section);
   const QString nm = QString::fromStdString(name);
+  // The value keeps one name: an old spelling in another letter case goes.
   const QString existing = KeyFor(sec, nm);
   if (existing != sec + "/" + nm) settings_->remove(existing);
   settings_->setValue(sec + "/" + nm, QString::fromStdString(value));

@@ -13,8 +13,8 @@ namespace strumbly {
 
 void TfrmMain::Print1Click() {
   QPrinter printer(QPrinter::HighResolution);
-  if (!dialogs().Print(this, printer)) return;
   printer.setDocName(QFileInfo(CurrentFileName).fileName());
+  if (!dialogs().Print(this, printer)) return;
   QTextDocument document;
   document.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   document.setPlainText(RichEdit1->toPlainText());

@@ -1,5 +1,7 @@
 #include "support/scripted_dialogs.h"
 
+#include <QPrinter>
+
 namespace strumbly::test {
 
 MessageResult ScriptedDialogs::Message(QWidget*, MessageKind kind, const QString& text, MessageButtons buttons) {
@@ -27,8 +29,13 @@ QString ScriptedDialogs::OpenFile(QWidget*, const FileDialogOptions& options) {
 
 QString ScriptedDialogs::SaveFile(QWidget* parent, const FileDialogOptions& options) { return OpenFile(parent, options); }
 
-bool ScriptedDialogs::Print(QWidget*, QPrinter&) {
+bool ScriptedDialogs::Print(QWidget*, QPrinter& printer) {
   ++printDialogs;
+  printedDocName = printer.docName();
+  if (printAnswer && !printToFile.isEmpty()) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(printToFile);
+  }
   return printAnswer;
 }
 

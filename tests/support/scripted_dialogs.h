@@ -24,6 +24,8 @@ class ScriptedDialogs : public Dialogs {
   std::vector<FileDialogOptions> fileDialogs;
   bool printAnswer = false;
   int printDialogs = 0;
+  QString printedDocName;  // the job title of the last print dialog
+  QString printToFile;     // when set, a confirmed print goes to this PDF
   std::optional<QColor> colorAnswer;
   std::deque<int> execAnswers;  // default: QDialog::Accepted
   QStringList executedWindows;  // object names of the windows shown modally
