@@ -32,6 +32,7 @@ class AboutSound {
   void Start();  // loops until Stop
   void Stop();   // ends every sounding note
   bool Playing() const { return timer_.isActive(); }
+  void SetStepMs(int ms) { timer_.setInterval(ms); }
 
  private:
   void Step();
