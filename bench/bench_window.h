@@ -64,7 +64,7 @@ struct BenchWindow {
   static void InEventLoop(std::function<void()> action) {
     QTimer::singleShot(0, [action] {
       action();
-      QApplication::quit();
+      QCoreApplication::exit(0);  // quit() would close the window
     });
     QApplication::exec();
   }
