@@ -1,4 +1,6 @@
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -352,4 +354,31 @@ TEST_F(SoundWindowTest, ExternalMidiModeKeepsThePortOpen) {
   EXPECT_TRUE(w.midiPort().PortOpen());
   w.CloseMidiPort();
   EXPECT_EQ(device.closes, 1);
+}
+
+TEST_F(SoundWindowTest, MenuShortcutsRestWhilePlaying) {
+  TfrmMain& w = *window;
+  w.settings.FirstRun = false;  // no welcome, no help window
+  w.setAttribute(Qt::WA_DontShowOnScreen, false);
+  w.show();
+  w.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+  QApplication::clipboard()->setText("pasted ");
+  SetSong({"A, x, 0, 2, 2, 2, 0, W"}, 60);
+  const QString before = w.RichEdit1->toPlainText();
+  bool pressed = false;
+  After(30, [&] {
+    pressed = true;
+    QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(w.RichEdit1->toPlainText(), before);
+    QTest::keyClick(&w, Qt::Key_F2);  // the Play menu still works: Stop
+  });
+  const auto start = Clock::now();
+  w.PlayOrStop();
+  EXPECT_TRUE(pressed);
+  EXPECT_LT(Ms(Clock::now() - start), 1000.0);
+  EXPECT_EQ(w.RichEdit1->toPlainText(), before);
+  // Idle again, the shortcut works.
+  QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_NE(w.RichEdit1->toPlainText(), before);
 }
