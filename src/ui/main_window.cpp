@@ -80,6 +80,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
 
   PortOpen = false;
   ApplyNeckSettings();
+  ApplyUserTuningSettings();
   ExternalMidiMode = settings.ExternalMIDI;
   SetUpSound();
   trackbarTempo->setRange(1, 500);
@@ -102,6 +103,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   }
   ShowLine(0);
   LayoutControls();
+  RichEdit1->setFocus();  // typing goes into the song from the start
 }
 
 void TfrmMain::CreateOtherWindows() {

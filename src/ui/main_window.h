@@ -39,6 +39,7 @@ class TfrmAbout;
 class TfrmNoSoundMessage;
 class TfrmNewUserMessage;
 class THelpWindow;
+class NeckView;
 
 class TfrmMain : public QMainWindow {
   Q_OBJECT
@@ -150,6 +151,7 @@ class TfrmMain : public QMainWindow {
   QLabel* lblFretNumbers = nullptr;
   QLabel* lblFilename = nullptr;
   QWidget* neckHost = nullptr;  // the frame around the neck picture
+  NeckView* neckView = nullptr;  // the same frame, with the picture and markers
   QLineEdit* edtName = nullptr;
   int edtNameTag = 0;  // the line whose name edtName shows
   QGroupBox* grpPlayControls = nullptr;
@@ -186,6 +188,7 @@ class TfrmMain : public QMainWindow {
   QMenu* Special1 = nullptr;
   QMenu* Help1 = nullptr;
   QActionGroup* tuningGroup = nullptr;
+  QAction* Usertuning1 = nullptr;
   QActionGroup* instrumentGroup = nullptr;
 
   // Other windows, created after this one.
@@ -231,6 +234,8 @@ class TfrmMain : public QMainWindow {
   void BuildTuningMenu();
   void BuildInstrumentMenu();
   void BuildNeck();
+  void SetButtonPictures();        // note values and arrows on the edit buttons
+  void ApplyUserTuningSettings();  // Usertuning1's caption and tag from the settings
   void StartSound();  // first activation: the port in External MIDI mode
 
   // Sound and playback, in main_window_sound.cpp and main_window_playback.cpp.

@@ -120,8 +120,6 @@ void TfrmMain::BuildControls() {
   btnDelete = makeButton("btnDelete", "Delete", "Delete the current chord.");
   btnShiftLeft = makeButton("btnShiftLeft", "", "Transpose down - shift all notes down one fret.");
   btnShiftRight = makeButton("btnShiftRight", "", "Transpose up - shift all notes up one fret.");
-  btnShiftLeft->setIcon(style()->standardIcon(QStyle::SP_ArrowLeft));
-  btnShiftRight->setIcon(style()->standardIcon(QStyle::SP_ArrowRight));
   eg->addWidget(btnRest, 0, 0, 1, 7);
   eg->addWidget(btnDup, 0, 7, 1, 7);
   eg->addWidget(btnClear, 1, 0, 1, 7);
@@ -166,6 +164,7 @@ void TfrmMain::BuildControls() {
   SetHint(cboDictionary, "Pre-defined chords.");
   eg->addWidget(dictLabel, 6, 0, 1, 14);
   eg->addWidget(cboDictionary, 7, 0, 1, 14);
+  SetButtonPictures();
   grpEditControls->setFixedSize(212, grpEditControls->sizeHint().height());
 
   // The editor.

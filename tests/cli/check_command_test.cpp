@@ -20,7 +20,7 @@ struct CliRun {
 
 CliRun RunCli(const std::string& args) {
   const char* cli = std::getenv("STRUMBLY_CLI");
-  if (!cli) cli = "strumbly-cli";
+  if (!cli) cli = STRUMBLY_CLI_PATH;
   const std::string command = std::string(cli) + " " + args + " 2>/dev/null";
   FILE* pipe = popen(command.c_str(), "r");
   CliRun run{-1, {}};

@@ -1,0 +1,84 @@
+// The main window: start-up time and memory, and showing the current line on
+// small and large songs.
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "platform/settings_store.h"
+#include "support/scripted_dialogs.h"
+#include "ui/main_window.h"
+
+using strumbly::TfrmMain;
+
+namespace {
+
+QTemporaryDir* settingsDir;
+
+std::unique_ptr<TfrmMain> MakeWindow() {
+  auto w = std::make_unique<TfrmMain>(
+      QStringList{}, std::make_unique<strumbly::IniSettingsStore>(settingsDir->filePath("Strumbly.conf")));
+  w->CreateOtherWindows();
+  return w;
+}
+
+long ResidentKb() {
+  QFile status("/proc/self/status");
+  if (!status.open(QIODevice::ReadOnly)) return -1;
+  for (const QByteArray& line : status.readAll().split('\n'))
+    if (line.startsWith("VmRSS:")) return line.mid(6).trimmed().split(' ').first().toLong();
+  return -1;
+}
+
+// From nothing to the main window shown and painted.
+void BM_StartUp(benchmark::State& state) {
+  for (auto _ : state) {
+    QElapsedTimer t;
+    t.start();
+    auto w = MakeWindow();
+    w->show();
+    QApplication::processEvents();
+    state.SetIterationTime(static_cast<double>(t.nsecsElapsed()) / 1e9);
+    w->Modified = false;
+    w->close();
+  }
+  state.counters["rss_MB"] = static_cast<double>(ResidentKb()) / 1024.0;
+}
+BENCHMARK(BM_StartUp)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_ShowLine(benchmark::State& state) {
+  auto w = MakeWindow();
+  QStringList lines;
+  const int count = static_cast<int>(state.range(0));
+  for (int i = 0; i < count; ++i) lines << (i % 8 == 7 ? QString() : QString("C%1, x, 3, 2, 0, 1, 0, Q").arg(i));
+  w->sheet().SetLines(lines);
+  int n = 0;
+  for (auto _ : state) {
+    n = (n + 7919) % count;
+    benchmark::DoNotOptimize(w->ShowLine(n));
+  }
+  w->Modified = false;
+  w->close();
+}
+BENCHMARK(BM_ShowLine)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QTemporaryDir dir;
+  settingsDir = &dir;
+  qputenv("XDG_CONFIG_HOME", dir.filePath("config").toUtf8());
+  qputenv("XDG_DATA_HOME", dir.filePath("data").toUtf8());
+  const long before = ResidentKb();
+  QApplication app(argc, argv);
+  strumbly::test::DialogsScope dialogs;  // the first-run welcome is answered, not shown
+  benchmark::Initialize(&argc, argv);
+  benchmark::AddCustomContext("rss_before_qt_MB", std::to_string(before / 1024));
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

@@ -1,0 +1,26 @@
+#include "core/guitar/neck_geometry.h"
+
+#include <cmath>
+
+namespace strumbly {
+
+double FretWireX(int n) {
+  if (n <= 0) return kNutRight;
+  const auto part = [](int k) { return 1.0 - std::pow(2.0, -k / 12.0); };
+  return kNutRight + (kLastFretX - kNutRight) * part(n) / part(kNeckFrets);
+}
+
+double FretSpaceCentreX(int fret) {
+  if (fret <= 0) return (0.0 + kNutRight) / 2.0;
+  return (FretWireX(fret - 1) + FretWireX(fret)) / 2.0;
+}
+
+double StringY(int stringNumber) { return MarkerRowTop(stringNumber) + kMarkerHeight / 2.0; }
+
+PixelRect MarkerRect(int stringNumber, int fret) {
+  const int left = fret <= 0 ? 0 : static_cast<int>(std::lround(FretWireX(fret - 1)));
+  const int right = static_cast<int>(std::lround(FretWireX(fret)));
+  return {left, MarkerRowTop(stringNumber), right - left, kMarkerHeight};
+}
+
+}  // namespace strumbly

@@ -1,0 +1,98 @@
+#include "core/guitar/tuning.h"
+
+#include <gtest/gtest.h>
+
+#include "core/chordsheet/chord_line.h"
+
+using namespace strumbly;
+
+TEST(Tuning, OffsetsRunStringOneFirst) {
+  EXPECT_EQ(TuningOffsets(555555), (StringOffsets{0, 0, 0, 0, 0, 0}));
+  // D major: strings 6..1 sound D A D F# A D.
+  EXPECT_EQ(TuningOffsets(355433), (StringOffsets{-2, -2, -1, 0, 0, -2}));
+  EXPECT_EQ(TuningOffsets(123456), (StringOffsets{1, 0, -1, -2, -3, -4}));
+  EXPECT_EQ(TuningOffsets(999999), (StringOffsets{4, 4, 4, 4, 4, 4}));
+  // A digit 0 lowers its string by five semitones.
+  EXPECT_EQ(TuningOffsets(505555), (StringOffsets{0, 0, 0, 0, -5, 0}));
+}
+
+TEST(Tuning, LongTagsUseTheirFirstSixDigits) {
+  EXPECT_EQ(TuningOffsets(3554331), TuningOffsets(355433));
+  EXPECT_EQ(TuningOffsets(2147483647), TuningOffsets(214748));
+  EXPECT_EQ(BuildCustomTuningCaption(1335659), "&Custom Tuning - C G C G C E");
+}
+
+// Tags too short to hold six digits, and negative ones, stand for standard
+// tuning everywhere instead of failing half-way.
+TEST(Tuning, ShortAndNegativeTagsAreStandardTuning) {
+  for (TuningTag tag : {0, 5, 12345, 99999, -1, -55555, -555555, -2147483647 - 1}) {
+    SCOPED_TRACE(tag);
+    EXPECT_FALSE(IsReadableTuningTag(tag));
+    EXPECT_EQ(NormalizeTuningTag(tag), kStandardTuningTag);
+    EXPECT_EQ(TuningOffsets(tag), (StringOffsets{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(TuningMenuIndex(tag), 0);
+    EXPECT_EQ(BuildCustomTuningCaption(tag), "&Custom Tuning - E A D G B E");
+  }
+  EXPECT_TRUE(IsReadableTuningTag(100000));
+  EXPECT_EQ(TuningOffsets(100000), (StringOffsets{-5, -5, -5, -5, -5, -4}));
+}
+
+TEST(Tuning, NoteTableIsEachStringsNoteMovedBySemitones) {
+  static const char* kNames[12] = {"C", "C#", "D", "D#", "E", "F", "F#", "G", "G#", "A", "A#", "B"};
+  for (int digit = 1; digit <= 9; ++digit)
+    for (int s = 0; s < 6; ++s) {
+      const int pitch = StandardOpenPitch[static_cast<std::size_t>(s)] + digit - 5;
+      EXPECT_STREQ(TuningNoteName(digit, s), kNames[pitch % 12]) << "digit " << digit << " string " << s + 1;
+    }
+  for (int s = 0; s < 6; ++s) EXPECT_STREQ(TuningNoteName(0, s), "?");
+  EXPECT_STREQ(TuningNoteName(10, 0), "?");
+  EXPECT_STREQ(TuningNoteName(5, 6), "?");
+}
+
+TEST(Tuning, CustomCaptionNamesStringSixFirst) {
+  EXPECT_EQ(BuildCustomTuningCaption(133565), "&Custom Tuning - C G C G C E");
+  EXPECT_EQ(BuildCustomTuningCaption(555555), "&Custom Tuning - E A D G B E");
+  EXPECT_EQ(BuildCustomTuningCaption(505555), "&Custom Tuning - E ? D G B E");
+  EXPECT_EQ(BuildCustomTuningCaption(355433), "&Custom Tuning - D A D F# A D");
+  EXPECT_EQ(BuildCustomTuningCaption(kDefaultUserTuningTag), kDefaultUserTuningCaption);
+  // Every preset's own caption lists the same notes.
+  for (const auto& preset : kTuningPresets) {
+    const std::string notes = BuildCustomTuningCaption(preset.tag).substr(17);
+    const std::string caption = preset.caption;
+    EXPECT_EQ(caption.substr(caption.size() - notes.size()), notes) << preset.objectName;
+  }
+}
+
+TEST(Tuning, MenuIndexFindsPresetsElseUserItem) {
+  EXPECT_EQ(TuningMenuIndex(555555), 0);
+  EXPECT_EQ(TuningMenuIndex(355433), 1);
+  EXPECT_EQ(TuningMenuIndex(335553), 2);
+  EXPECT_EQ(TuningMenuIndex(355555), 3);
+  EXPECT_EQ(TuningMenuIndex(133565), 5);
+  EXPECT_EQ(TuningMenuIndex(5555555), 5);  // a different value, even if it sounds standard
+  EXPECT_EQ(TuningMenuIndex(100000), 5);
+}
+
+TEST(Tuning, StatusTextDropsTheFirstAmpersand) {
+  EXPECT_EQ(TuningStatusText("&Standard Tuning - E A D G B E"), "Standard Tuning - E A D G B E");
+  EXPECT_EQ(TuningStatusText("Dro&pped D Tuning - D A D G B E"), "Dropped D Tuning - D A D G B E");
+  EXPECT_EQ(TuningStatusText("&Custom Tuning - C G C G C E"), "Custom Tuning - C G C G C E");
+  EXPECT_EQ(TuningStatusText("A&&B"), "A&B");
+  EXPECT_EQ(TuningStatusText("No ampersand"), "No ampersand");
+  EXPECT_EQ(TuningStatusText(""), "");
+  // At most 100 characters follow the ampersand.
+  const std::string tail(150, 'x');
+  EXPECT_EQ(TuningStatusText("ab&" + tail), "ab" + std::string(100, 'x'));
+  EXPECT_EQ(TuningStatusText("&" + std::string(99, 'x') + "\xC3\xA9yz"), std::string(99, 'x') + "\xC3\xA9");
+}
+
+TEST(Tuning, SoundingPitchAddsOffsetAndSkipsSilentStrings) {
+  EXPECT_EQ(SoundingPitch(64, 0), 64);
+  EXPECT_EQ(SoundingPitch(40, -2), 38);
+  EXPECT_EQ(SoundingPitch(45, -5), 40);
+  EXPECT_EQ(SoundingPitch(SilentPitch, -2), SilentPitch);
+  EXPECT_EQ(SoundingPitch(SilentPitch, 4), SilentPitch);
+  // C major under D major tuning.
+  const std::array<std::uint8_t, 6> cMajor{64, 60, 55, 52, 48, 255};
+  EXPECT_EQ(SoundingPitches(cMajor, TuningOffsets(355433)), (std::array<int, 6>{62, 58, 54, 52, 48, 255}));
+}
