@@ -189,11 +189,16 @@ void TfrmMain::PlayLine(int index) {
 }
 
 void TfrmMain::SetPlayingState(bool idle) {
-  const QColor titleColour = idle ? QColor(Qt::black) : QColor(128, 128, 128);
+  // The group titles turn grey while playing and take the window's usual
+  // (black) text colour again when idle.
   for (QGroupBox* g : {grpPlayControls, grpEditControls}) {
-    QPalette p = g->palette();
-    p.setColor(QPalette::WindowText, titleColour);
-    g->setPalette(p);
+    if (idle) {
+      g->setPalette(QPalette());
+    } else {
+      QPalette p = g->palette();
+      for (auto role : {QPalette::WindowText, QPalette::Text}) p.setColor(role, QColor(128, 128, 128));
+      g->setPalette(p);
+    }
   }
   action("Start1")->setVisible(idle);
   action("Stop1")->setVisible(!idle);

@@ -13,6 +13,7 @@
 
 #include "core/sound/timing.h"
 #include "platform/midi/midi_out_port.h"
+#include "support/shots.h"
 #include "support/sound_window_fixture.h"
 #include "ui/radio_group.h"
 #include "ui/small_windows.h"
@@ -198,6 +199,7 @@ TEST_F(SoundWindowTest, PlayingStateDisablesAndRestoresTheControls) {
     EXPECT_TRUE(w.PlayChords1->menuAction()->isEnabled());
     EXPECT_EQ(w.grpPlayControls->palette().color(QPalette::WindowText), QColor(128, 128, 128));
     EXPECT_FALSE(w.FormCloseQuery());  // no closing while playing
+    test::SaveShot(test::RenderAt(w, 1), "playing");
     w.PlayOrStop();
   });
   w.PlayOrStop();
