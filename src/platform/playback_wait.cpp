@@ -19,7 +19,11 @@ bool PlaybackWait::WaitUntil(Clock::time_point deadline, bool processEvents) {
     QTimer timer;
     timer.setTimerType(Qt::PreciseTimer);
     timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, &loop, &QEventLoop::quit);
+    bool timedOut = false;
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+      timedOut = true;
+      loop.quit();
+    });
     QEventLoop* outer = loop_;
     loop_ = &loop;
     interrupted_ = false;
@@ -32,6 +36,8 @@ bool PlaybackWait::WaitUntil(Clock::time_point deadline, bool processEvents) {
       else interrupted_ = false;
       return false;
     }
+    // Neither the timer nor Interrupt: the application is quitting.
+    if (!timedOut) return false;
   }
   std::this_thread::sleep_until(deadline);
   return true;

@@ -17,8 +17,8 @@ class PlaybackWait {
 
   // Waits until deadline. With processEvents the user interface handles its
   // events meanwhile; without, the thread just sleeps. Gives false when the
-  // wait was interrupted. A deadline already passed returns at once without
-  // processing events.
+  // wait was interrupted or the application quits. A deadline already passed
+  // returns at once without processing events.
   bool WaitUntil(Clock::time_point deadline, bool processEvents);
   // Ends the running wait, if any, as soon as control is back in its loop.
   void Interrupt();

@@ -70,3 +70,20 @@ TEST(PlaybackWait, NestedWaitInterruptedEndsTheOuterToo) {
   EXPECT_FALSE(innerResult);
   EXPECT_LT(Clock::now() - start, 1s);
 }
+
+TEST(PlaybackWait, QuittingTheApplicationEndsTheWait) {
+  PlaybackWait wait;
+  bool result = true;
+  Clock::duration took{};
+  QTimer::singleShot(0, [&] {
+    const auto start = Clock::now();
+    result = wait.WaitUntil(start + 10s, true);
+    took = Clock::now() - start;
+  });
+  QTimer::singleShot(20, [] { QCoreApplication::exit(0); });
+  QCoreApplication::exec();
+  EXPECT_FALSE(result);
+  EXPECT_LT(took, 1s);
+  // Later waits work as before.
+  EXPECT_TRUE(wait.WaitUntil(Clock::now() + 5ms, true));
+}

@@ -384,3 +384,15 @@ TEST_F(SoundWindowTest, MenuShortcutsRestWhilePlaying) {
   QTest::keyClick(&w, Qt::Key_V, Qt::ControlModifier);
   EXPECT_NE(w.RichEdit1->toPlainText(), before);
 }
+
+TEST_F(SoundWindowTest, DebugHighlightsTheLinePlaying) {
+  TfrmMain& w = *window;
+  SetSong({"A, x, 0, 2, 2, 2, 0, Q", "* between", "D, x, x, 0, 2, 3, 2, Q"}, 250);  // 240 ms each
+  w.chkTrace->setChecked(true);
+  std::vector<int> seen;
+  After(100, [&] { seen.push_back(w.sheet().SelLength() > 0 ? w.sheet().CurrentLine() : -1); });
+  After(340, [&] { seen.push_back(w.sheet().SelLength() > 0 ? w.sheet().CurrentLine() : -1); });
+  w.PlayOrStop();
+  EXPECT_EQ(seen, (std::vector<int>{0, 2}));
+  EXPECT_EQ(w.lblChordName->text(), "D");  // the neck and label followed the music
+}
