@@ -242,6 +242,8 @@ class TfrmMain : public QMainWindow {
   void SetUpSound();
   void ConnectAboutSound();
   void WaitForDuration(PlaySchedule::Clock::time_point end, bool processEvents);
+  void PlayChordWith(const std::array<std::uint8_t, 6>& pitches, bool processEvents, std::int32_t length,
+                     const std::function<void()>& show);
   void OnPlayOptionClicked(int index);
   std::unique_ptr<MidiOutPort> midiPort_;
   std::unique_ptr<AboutSound> aboutSound_;

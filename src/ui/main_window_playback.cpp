@@ -65,10 +65,18 @@ void TfrmMain::WaitForDuration(PlaySchedule::Clock::time_point end, bool process
 }
 
 void TfrmMain::PlayChord(const std::array<std::uint8_t, 6>& pitches, bool processEvents, std::int32_t length) {
+  PlayChordWith(pitches, processEvents, length, {});
+}
+
+// The note-ons go out first and the display follows inside the chord's own
+// time, so drawing the neck never delays the sound.
+void TfrmMain::PlayChordWith(const std::array<std::uint8_t, 6>& pitches, bool processEvents, std::int32_t length,
+                             const std::function<void()>& show) {
   const auto now = PlaySchedule::Clock::now();
   const auto end = playSchedule_ ? playSchedule_->Add(length, now) : now + std::chrono::milliseconds(std::max(length, 0));
   for (std::size_t s = 0; s < 6; ++s)
     if (pitches[s] != SilentPitch) midiPort_->SendNoteOn(pitches[s] + TuningOffsets[s]);
+  if (show) show();
   WaitForDuration(end, processEvents);
   // The note-offs go out even after a Stop, so no note is left sounding.
   for (std::size_t s = 0; s < 6; ++s)
@@ -180,12 +188,13 @@ void TfrmMain::PlayRange(int first, int last) {
 
 void TfrmMain::PlayLine(int index) {
   if (index < 0 || index >= static_cast<int>(chordList.size())) return;
-  const ChordRecord r = chordList[static_cast<std::size_t>(index)];
+  const ChordRecord& r = chordList[static_cast<std::size_t>(index)];
   if (!IsChordEntry(r)) return;
-  ShowChordOnNeck(r.Frets);
-  if (chkTrace->isChecked()) sheet_->SelectLine(index, true);
-  lblChordName->setText(QString::fromStdString(r.Name));
-  PlayChord(r.Pitches, true, r.DurationMs);
+  PlayChordWith(r.Pitches, true, r.DurationMs, [&] {
+    ShowChordOnNeck(r.Frets);
+    if (chkTrace->isChecked()) sheet_->SelectLine(index, true);
+    lblChordName->setText(QString::fromStdString(r.Name));
+  });
 }
 
 void TfrmMain::SetPlayingState(bool idle) {
