@@ -99,6 +99,8 @@ class TfrmMain : public QMainWindow {
   void StepBack();
   void SetPlayingState(bool idle);
   MidiOutPort& midiPort() { return *midiPort_; }
+  // When set, the built-in synthesizer is not loaded at start-up.
+  static constexpr const char* kNoPreloadVariable = "STRUMBLY_NO_SYNTH_PRELOAD";
   // The device behind the port: the system's unless a test gives another.
   void SetMidiOutput(MidiOutputService& service);
   // The user instrument item MIDIPatch1 and the check mark of the menu.

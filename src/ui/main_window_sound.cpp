@@ -111,6 +111,11 @@ void TfrmMain::NylonStringAcoustic1Click(QAction* item) {
 // Runs in FormCreate once the settings are loaded.
 void TfrmMain::SetUpSound() {
   if (!midiPort_) midiPort_ = std::make_unique<MidiOutPort>(SystemMidiOutput::Instance(), settings);
+  // The built-in synthesizer loads its soundfont in the background from now
+  // on, so it is ready when the first chord sounds. (Test programs, which
+  // sound into recording devices, skip this; the synthesizer would still
+  // load on first use.)
+  if (!qEnvironmentVariableIsSet(kNoPreloadVariable)) BuiltinSynth::Instance().StartLoading(settings.SoundFont);
   SetMenuPatch(QString::fromStdString(settings.MenuPatchName), settings.MenuPatchTag);
 
   btnPlay->installEventFilter(new MouseDownFilter(btnPlay, [this] { RunCommand([this] { PlayOrStop(); }); }));
@@ -142,12 +147,8 @@ void TfrmMain::CloseMidiPort() {
   PortOpen = false;
 }
 
-// First activation. The built-in synthesizer starts loading now, in the
-// background, so that it is ready when the first chord sounds; in External
-// MIDI mode the port opens for the whole run.
+// First activation: in External MIDI mode the port opens for the whole run.
 void TfrmMain::StartSound() {
-  if (&midiPort_->Service() == &SystemMidiOutput::Instance())
-    BuiltinSynth::Instance().StartLoading(settings.SoundFont);
   if (!ExternalMidiMode) return;
   const QString text = QString::fromStdString(midiPort_->OpenMidiPort());
   PortOpen = midiPort_->PortOpen();

@@ -42,6 +42,11 @@ bool BuiltinSynth::WaitUntilReady() {
   return engine_ != nullptr;
 }
 
+bool BuiltinSynth::LoadingStarted() {
+  std::lock_guard lock(mutex_);
+  return started_;
+}
+
 bool BuiltinSynth::Ready() {
   std::lock_guard lock(mutex_);
   return finished_ && engine_;

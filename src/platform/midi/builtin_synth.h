@@ -31,6 +31,7 @@ class BuiltinSynth {
   bool WaitUntilReady();
   // Without waiting: loaded and sounding.
   bool Ready();
+  bool LoadingStarted();
 
   // Thread-safe; nothing happens before the synthesizer is ready.
   void Send(const ShortMessage& message);
