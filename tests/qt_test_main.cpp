@@ -8,6 +8,7 @@
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("STRUMBLY_NO_SPLASH", "1");
+  qputenv("STRUMBLY_NO_SYNTH_PRELOAD", "1");
   QTemporaryDir home;
   qputenv("HOME", home.path().toUtf8());
   qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());

@@ -18,6 +18,8 @@
 #include "core/app/command_line.h"
 #include "platform/command_error.h"
 #include "platform/dialogs.h"
+#include "platform/midi/about_sound.h"
+#include "platform/midi/midi_out_port.h"
 #include "platform/settings_store.h"
 #include "ui/about_box.h"
 #include "ui/help_window.h"
@@ -81,6 +83,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   ApplyNeckSettings();
   ApplyUserTuningSettings();
   ExternalMidiMode = settings.ExternalMIDI;
+  SetUpSound();
   trackbarTempo->setRange(1, 500);
   connect(trackbarTempo, &QSlider::valueChanged, this, [this](int v) {
     lblTempo->setText(QString::number(v));
@@ -106,6 +109,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
 
 void TfrmMain::CreateOtherWindows() {
   frmAbout = new TfrmAbout(this);
+  ConnectAboutSound();
   otherWindows << frmAbout;
   otherWindows << MakeShellWindow(this, "TfrmTab", "Tablulature");
   otherWindows << MakeShellWindow(this, "TfrmOptions", "Settings");

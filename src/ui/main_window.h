@@ -6,10 +6,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/app/settings.h"
 #include "core/app/song_file.h"
 #include "core/chordsheet/chord_line.h"
+#include "core/sound/chord_list.h"
+#include "core/sound/play_schedule.h"
+#include "platform/playback_wait.h"
 #include "ui/chord_sheet.h"
 
 class QAction;
@@ -27,6 +31,9 @@ class QToolButton;
 
 namespace strumbly {
 
+class AboutSound;
+class MidiOutPort;
+class MidiOutputService;
 class RadioGroup;
 class SettingsStore;
 class TfrmAbout;
@@ -93,6 +100,24 @@ class TfrmMain : public QMainWindow {
   void StepForward();
   void StepBack();
   void SetPlayingState(bool idle);
+  MidiOutPort& midiPort() { return *midiPort_; }
+  // When set, the built-in synthesizer is not loaded at start-up.
+  static constexpr const char* kNoPreloadVariable = "STRUMBLY_NO_SYNTH_PRELOAD";
+  // The device behind the port: the system's unless a test gives another.
+  void SetMidiOutput(MidiOutputService& service);
+  // The user instrument item MIDIPatch1 and the check mark of the menu.
+  void SetMenuPatch(const QString& caption, int tag);
+  void CheckInstrumentItem(int program);
+
+  // --- playback -------------------------------------------------------------
+  ChordList chordList;  // one record per editor line plus the end position
+  bool BuildChordList(const QString& message, bool selectOnError);
+  bool HasChordLine(int first, int last);
+  void ComputeDurations(std::int32_t wholeLength);
+  void PlayChord(const std::array<std::uint8_t, 6>& pitches, bool processEvents, std::int32_t length);
+  void PlayWithOption(int option);
+  void PlayRange(int first, int last);
+  void PlayLine(int index);
 
   // --- song files -----------------------------------------------------------
   void NewSong();
@@ -239,9 +264,20 @@ class TfrmMain : public QMainWindow {
   void ApplyUserTuningSettings();  // Usertuning1's caption and tag from the settings
   void StartSound();  // first activation: the port in External MIDI mode
 
+  // Sound and playback, in main_window_sound.cpp and main_window_playback.cpp.
+  void SetUpSound();
+  void ConnectAboutSound();
+  void WaitForDuration(PlaySchedule::Clock::time_point end, bool processEvents);
+  void PlayChordWith(const std::array<std::uint8_t, 6>& pitches, bool processEvents, std::int32_t length,
+                     const std::function<void()>& show);
+  void OnPlayOptionClicked(int index);
+  std::unique_ptr<MidiOutPort> midiPort_;
+  std::unique_ptr<AboutSound> aboutSound_;
+  PlaybackWait playbackWait_;
+  std::optional<PlaySchedule> playSchedule_;  // while a range plays
+
   // Song files and editing, in main_window_songfile.cpp and _editing.cpp.
   void ConnectEditingCommands();
-  void CheckInstrumentItem(int position);
   void SetTabTitle(const QString& path);
   void ShiftChord(int step);
   void FocusEditor();

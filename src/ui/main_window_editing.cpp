@@ -7,6 +7,8 @@
 
 #include "core/chordsheet/chord_edits.h"
 #include "core/chordsheet/text.h"
+#include "core/sound/timing.h"
+#include "platform/midi/midi_out_port.h"
 #include "ui/main_window.h"
 #include "ui/neck_marker.h"
 #include "ui/neck_view.h"
@@ -167,10 +169,14 @@ void TfrmMain::ShiftChord(int step) {
   const auto shifted = ShiftedFrets(r.Frets, step);
   for (int s = 0; s < 6; ++s)
     if (r.Frets[static_cast<std::size_t>(s)] != NotPlayed) SetStringFret(n, s, shifted[static_cast<std::size_t>(s)]);
+  // The chord as it now stands sounds on the current instrument.
+  AcquireMidiPort();
+  midiPort().SendProgramChange(CurrentPatch);
   if (!IsCommentOrBlank(sheet_->Line(n))) {
     ChordRecord now;
-    if (ParseChordLine(n, true, now).empty()) PreviewChord(now.Pitches);
+    if (ParseChordLine(n, true, now).empty()) PlayChord(now.Pitches, false, PreviewMs);
   }
+  ReleaseMidiPort();
   ShowLine(n);
   FocusEditor();
 }

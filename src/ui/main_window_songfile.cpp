@@ -62,18 +62,11 @@ void TfrmMain::ResetSongState() {
   chkLoop->setChecked(false);
   chkTrace->setChecked(false);
   CurrentPatch = kDefaultPatch;
-  CheckInstrumentItem(InstrumentMenuIndex(kDefaultPatch));
+  CheckInstrumentItem(CurrentPatch);
   CurrentTuningTag = kDefaultTuning;
   ApplyTuning(kDefaultTuning);
   CurrentDuration = " Q";
   Modified = false;
-}
-
-// Checks the Instrument menu item at a position (separators count).
-void TfrmMain::CheckInstrumentItem(int position) {
-  const QList<QAction*> items = Instrument1->actions();
-  if (position < 0 || position >= items.size() || !items[position]->isCheckable()) return;
-  items[position]->setChecked(true);
 }
 
 SongText TfrmMain::ReadSong(const QString& path) { return ReadSongText(ReadSongFile(path)); }
@@ -84,13 +77,12 @@ void TfrmMain::LoadSongText(const SongText& song) {
   sheet_->SetLines(ToQStrings(song.lines));
 
   if (song.patch) CurrentPatch = PatchFromInfo(*song.patch);
-  const int instrument = InstrumentMenuIndex(CurrentPatch);
-  CheckInstrumentItem(instrument);
-  if (instrument == kUserInstrumentMenuIndex) {
+  if (InstrumentMenuIndex(CurrentPatch) == kUserInstrumentMenuIndex) {
     // An unusual instrument becomes the user instrument, for later runs too.
     settings.MenuPatchTag = CurrentPatch + 1;
-    if (QAction* user = action("MIDIPatch1")) user->setData(settings.MenuPatchTag);
+    SetMenuPatch(action("MIDIPatch1")->text(), settings.MenuPatchTag);
   }
+  CheckInstrumentItem(CurrentPatch);
 
   // A tag that cannot be read digit by digit is standard tuning.
   if (song.tuning) CurrentTuningTag = NormalizeTuningTag(*song.tuning);

@@ -125,9 +125,18 @@ TEST_F(SongFilesTest, InfoLineValuesAndTheirEdgeCases) {
 
   open("*Info 4:120", "*Info 2:26");
   EXPECT_EQ(w.CurrentPatch, 26);
+  EXPECT_TRUE(w.action("JazzElectric1")->isChecked());
   open("*Info 4:120", "*Info 2:0");
   EXPECT_EQ(w.CurrentPatch, 0);
+  EXPECT_TRUE(w.action("MIDIPatch1")->isChecked());
+  EXPECT_EQ(w.action("MIDIPatch1")->data().toInt(), 1);
   EXPECT_EQ(w.settings.MenuPatchTag, 1);  // the user instrument, for later runs too
+  open("*Info 4:120", "*Info 2:40");
+  EXPECT_TRUE(w.action("MIDIPatch1")->isChecked());
+  EXPECT_EQ(w.settings.MenuPatchTag, 41);
+  // A new song goes back to the steel string guitar.
+  w.action("New1")->trigger();
+  EXPECT_TRUE(w.action("AcousticSteelStringGuitar1")->isChecked());
   open("*Info 4:120", "*Info 2:300");
   EXPECT_EQ(w.CurrentPatch, 44);
 

@@ -1,0 +1,45 @@
+#include "core/sound/chord_list.h"
+
+#include <algorithm>
+
+namespace strumbly {
+
+ChordListResult BuildChordList(int lineCount, const LineTextAt& lineAt, ChordList& list) {
+  list.clear();
+  ChordListResult result;
+  if (lineCount < 0) lineCount = 0;
+  list.reserve(static_cast<std::size_t>(lineCount) + 1);
+  ChordRecord record;
+  for (int i = 0; i <= lineCount; ++i) {
+    const std::string text = i < lineCount ? lineAt(i) : std::string();
+    std::string error = ParseChordText(text, i, record);
+    if (!error.empty()) {
+      result.ok = false;
+      result.badLine = i;
+      result.error = std::move(error);
+      break;
+    }
+    list.push_back(record);
+  }
+  return result;
+}
+
+ChordListResult BuildChordList(const std::vector<std::string>& lines, ChordList& list) {
+  return BuildChordList(static_cast<int>(lines.size()), [&lines](int i) { return lines[static_cast<std::size_t>(i)]; },
+                        list);
+}
+
+void ComputeDurations(ChordList& list, std::int32_t wholeLength) {
+  for (auto& r : list)
+    if (IsChordEntry(r)) r.DurationMs = DurationValue(r.Duration, wholeLength);
+}
+
+bool HasChordLine(const ChordList& list, int first, int last) {
+  first = std::max(first, 0);
+  last = std::min(last, static_cast<int>(list.size()) - 1);
+  for (int i = first; i <= last; ++i)
+    if (IsChordEntry(list[static_cast<std::size_t>(i)])) return true;
+  return false;
+}
+
+}  // namespace strumbly

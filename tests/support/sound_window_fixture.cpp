@@ -1,0 +1,41 @@
+#include "support/sound_window_fixture.h"
+
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include "platform/midi/midi_out_port.h"
+#include "platform/midi/system_midi_output.h"
+
+namespace strumbly::test {
+
+void SoundWindowTest::SetUp() {
+  MainWindowTest::SetUp();
+  window->SetMidiOutput(device);
+}
+
+void SoundWindowTest::TearDown() {
+  // The device goes before the window: hand the port back first.
+  if (window) window->SetMidiOutput(SystemMidiOutput::Instance());
+  MainWindowTest::TearDown();
+}
+
+void SoundWindowTest::SetSong(const QStringList& lines, int tempo) {
+  window->sheet().SetLines(lines);
+  window->trackbarTempo->setValue(tempo);
+  window->sheet().SelectLine(0, false);
+}
+
+void SoundWindowTest::After(int ms, std::function<void()> action) { QTimer::singleShot(ms, window.get(), std::move(action)); }
+
+void SoundWindowTest::PressPlay(Qt::MouseButton button) { QTest::mousePress(window->btnPlay, button); }
+
+QStringList SoundWindowTest::MessageTexts() const {
+  QStringList out;
+  for (const auto& m : device.messages)
+    out << QString("%1 %2").arg(m.message.status, 2, 16, QChar('0')).arg(m.message.data1).toUpper();
+  return out;
+}
+
+}  // namespace strumbly::test
