@@ -13,6 +13,7 @@
 #include "platform/command_error.h"
 #include "platform/dialogs.h"
 #include "platform/song_io.h"
+#include "core/sound/patch_names.h"
 #include "ui/main_window.h"
 #include "ui/qt_text.h"
 #include "ui/radio_group.h"
@@ -78,8 +79,12 @@ void TfrmMain::LoadSongText(const SongText& song) {
   if (song.patch) CurrentPatch = PatchFromInfo(*song.patch);
   if (InstrumentMenuIndex(CurrentPatch) == kUserInstrumentMenuIndex) {
     // An unusual instrument becomes the user instrument, for later runs too.
+    // A program past 127 sounds as its low seven bits, so it is named after those.
+    std::string caption = PatchName(CurrentPatch);
+    if (caption.empty()) caption = PatchName(CurrentPatch & 0x7F);
+    settings.MenuPatchName = caption;
     settings.MenuPatchTag = CurrentPatch + 1;
-    SetMenuPatch(action("MIDIPatch1")->text(), settings.MenuPatchTag);
+    SetMenuPatch(QString::fromStdString(caption), settings.MenuPatchTag);
   }
   CheckInstrumentItem(CurrentPatch);
 

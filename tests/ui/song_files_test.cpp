@@ -131,9 +131,12 @@ TEST_F(SongFilesTest, InfoLineValuesAndTheirEdgeCases) {
   EXPECT_TRUE(w.action("MIDIPatch1")->isChecked());
   EXPECT_EQ(w.action("MIDIPatch1")->data().toInt(), 1);
   EXPECT_EQ(w.settings.MenuPatchTag, 1);  // the user instrument, for later runs too
+  EXPECT_EQ(w.action("MIDIPatch1")->text(), "  1 Acoustic Grand");
+  EXPECT_EQ(w.settings.MenuPatchName, "  1 Acoustic Grand");
   open("*Info 4:120", "*Info 2:40");
   EXPECT_TRUE(w.action("MIDIPatch1")->isChecked());
   EXPECT_EQ(w.settings.MenuPatchTag, 41);
+  EXPECT_EQ(w.action("MIDIPatch1")->text(), " 41 Violin");
   // A new song goes back to the steel string guitar.
   w.action("New1")->trigger();
   EXPECT_TRUE(w.action("AcousticSteelStringGuitar1")->isChecked());
