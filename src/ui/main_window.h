@@ -99,6 +99,7 @@ class TfrmMain : public QMainWindow {
   void PlayOrStop();
   void StepForward();
   void StepBack();
+  void Step(int direction, const char* failure);
   void SetPlayingState(bool idle);
   MidiOutPort& midiPort() { return *midiPort_; }
   // When set, the built-in synthesizer is not loaded at start-up.

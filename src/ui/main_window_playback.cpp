@@ -227,44 +227,23 @@ void TfrmMain::SetPlayingState(bool idle) {
 
 // --- stepping -----------------------------------------------------------------
 
-void TfrmMain::StepForward() {
-  int i = sheet_->CurrentLine();
-  const int n = sheet_->LineCount();
-  for (int j = i; j < n; ++j)
-    if (IsChordLineText(sheet_->Line(j))) {
-      i = j;
-      break;
-    }
-  if (!IsChordLineText(sheet_->Line(i))) {
-    ShowError("Can't step forward from this line");
-    return;
-  }
-  ShowLine(i);
-  sheet_->SelectLine(i, true);
-  QCoreApplication::processEvents();
-  ChordRecord r;
-  if (ParseChordLine(i, true, r).empty()) {
-    PreviewChord(r.Pitches);
-    lblChordName->setText(QString::fromStdString(r.Name));
-  }
-  for (int j = i + 1; j < n; ++j)
-    if (IsChordLineText(sheet_->Line(j))) {
-      ShowLine(j);
-      sheet_->SelectLine(j, true);
-      RichEdit1->setFocus();
-      break;
-    }
-}
+void TfrmMain::StepForward() { Step(+1, "Can't step forward from this line"); }
 
-void TfrmMain::StepBack() {
+void TfrmMain::StepBack() { Step(-1, "Can't step back from this line"); }
+
+// Sounds the chord line at or beyond the caret in the given direction, then
+// moves the selection on to the chord line after it, if there is one.
+void TfrmMain::Step(int direction, const char* failure) {
+  const int n = sheet_->LineCount();
+  auto chordLineFrom = [&](int from) {
+    for (int j = from; j >= 0 && j <= n; j += direction)
+      if (IsChordLineText(sheet_->Line(j))) return j;
+    return -1;
+  };
   int i = sheet_->CurrentLine();
-  for (int j = i; j >= 0; --j)
-    if (IsChordLineText(sheet_->Line(j))) {
-      i = j;
-      break;
-    }
+  if (const int j = chordLineFrom(i); j >= 0) i = j;
   if (!IsChordLineText(sheet_->Line(i))) {
-    ShowError("Can't step back from this line");
+    ShowError(failure);
     return;
   }
   ShowLine(i);
@@ -275,13 +254,11 @@ void TfrmMain::StepBack() {
     PreviewChord(r.Pitches);
     lblChordName->setText(QString::fromStdString(r.Name));
   }
-  for (int j = i - 1; j >= 0; --j)
-    if (IsChordLineText(sheet_->Line(j))) {
-      ShowLine(j);
-      sheet_->SelectLine(j, true);
-      RichEdit1->setFocus();
-      break;
-    }
+  if (const int j = chordLineFrom(i + direction); j >= 0) {
+    ShowLine(j);
+    sheet_->SelectLine(j, true);
+    RichEdit1->setFocus();
+  }
 }
 
 // --- the play options ---------------------------------------------------------
