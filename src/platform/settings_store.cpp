@@ -21,7 +21,7 @@ IniSettingsStore::IniSettingsStore(const QString& path)
 
 void IniSettingsStore::CheckReadable() const {
   QFileInfo info(settings_->fileName());
-  if (settings_->status() == QSettings::FormatError || (info.exists() && !info.isReadable()))
+  if (settings_->status() != QSettings::NoError || (info.exists() && (!info.isFile() || !info.isReadable())))
     throw CommandError(QString("Cannot open file %1").arg(settings_->fileName()));
 }
 

@@ -258,6 +258,21 @@ TEST_F(MainWindowTest, UnwritableSettingsAreReportedAndTheExitCompletes) {
   EXPECT_TRUE(dialogs->messages[0].text.startsWith("Failed to set data for '")) << dialogs->messages[0].text.toStdString();
 }
 
+TEST_F(MainWindowTest, UnreadableSettingsAreReportedAndTheDefaultsUsed) {
+  window->Modified = false;
+  window->close();
+  window.reset();
+  QFile::remove(settingsPath());
+  ASSERT_TRUE(QDir().mkpath(settingsPath()));  // not a file that can be read
+  TfrmMain& w = Start();
+  QApplication::processEvents();  // the report waits for the event loop
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_EQ(dialogs->messages[0].text, "Cannot open file " + settingsPath());
+  EXPECT_TRUE(w.settings.Prompts);
+  EXPECT_EQ(w.settings.MarkerColor, 16776960);
+  EXPECT_EQ(w.lblFilename->text(), "Untitled.sly");  // start-up went on
+}
+
 TEST_F(MainWindowTest, TempoChangesMarkTheSong) {
   TfrmMain& w = *window;
   w.trackbarTempo->setValue(96);
