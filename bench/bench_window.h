@@ -16,7 +16,9 @@
 
 #include "platform/settings_store.h"
 #include "support/scripted_dialogs.h"
-#include "ui/main_window.h"
+#include "ui/app/main_window.h"
+#include "ui/app/song_files.h"
+#include "ui/sound/player.h"
 
 namespace strumbly::bench {
 
@@ -44,15 +46,15 @@ struct BenchWindow {
   std::unique_ptr<TfrmMain> window;
 
   explicit BenchWindow(MidiOutputService* service) {
-    window = std::make_unique<TfrmMain>(QStringList{}, std::make_unique<IniSettingsStore>(dir.filePath("s.conf")));
+    window = std::make_unique<TfrmMain>(QStringList{}, std::make_unique<IniSettingsStore>(dir.filePath("s.conf")),
+                                        service);
     window->CreateOtherWindows();
-    if (service) window->SetMidiOutput(*service);
     window->show();
     QApplication::processEvents();
   }
   ~BenchWindow() {
-    window->CloseMidiPort();
-    window->Modified = false;
+    window->player().CloseMidiPort();
+    window->song().SetModified(false);
   }
   void SetSong(const QStringList& lines, int tempo) {
     window->sheet().SetLines(lines);

@@ -10,7 +10,7 @@
 
 #include "platform/settings_store.h"
 #include "support/scripted_dialogs.h"
-#include "ui/main_window.h"
+#include "ui/app/main_window.h"
 
 using strumbly::TfrmMain;
 
@@ -46,7 +46,7 @@ void BM_StartUp(benchmark::State& state) {
     state.SetIterationTime(static_cast<double>(t.nsecsElapsed()) / 1e9);
     if (first) state.counters["cold_ms"] = static_cast<double>(sinceProcessStart->nsecsElapsed()) / 1e6;
     first = false;
-    w->Modified = false;
+    w->song().SetModified(false);
     w->close();
   }
   state.counters["rss_MB"] = static_cast<double>(ResidentKb()) / 1024.0;
@@ -64,7 +64,7 @@ void BM_ShowLine(benchmark::State& state) {
     n = (n + 7919) % count;
     benchmark::DoNotOptimize(w->ShowLine(n));
   }
-  w->Modified = false;
+  w->song().SetModified(false);
   w->close();
 }
 BENCHMARK(BM_ShowLine)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);

@@ -9,8 +9,8 @@
 #include <array>
 #include <memory>
 
-#include "ui/neck_marker.h"
-#include "ui/neck_view.h"
+#include "ui/guitar/neck_marker.h"
+#include "ui/guitar/neck_view.h"
 
 using namespace strumbly;
 

@@ -24,7 +24,7 @@ void BM_SixteenthsAt500Bpm(benchmark::State& state) {
     bw.SetSong(lines, 500);
     const double cpu0 = CpuSeconds();
     const auto wall0 = Clock::now();
-    BenchWindow::InEventLoop([&] { bw.window->PlayOrStop(); });
+    BenchWindow::InEventLoop([&] { bw.window->player().PlayOrStop(); });
     const double wall = Ms(Clock::now() - wall0) / 1000;
     const double cpu = CpuSeconds() - cpu0;
 
@@ -68,7 +68,7 @@ void BM_CpuWhilePlaying(benchmark::State& state) {
     bw.SetSong(lines, 120);
     const double cpu0 = CpuSeconds();
     const auto wall0 = Clock::now();
-    BenchWindow::InEventLoop([&] { bw.window->PlayOrStop(); });
+    BenchWindow::InEventLoop([&] { bw.window->player().PlayOrStop(); });
     const double wall = Ms(Clock::now() - wall0) / 1000;
     state.counters["wall_s"] = wall;
     state.counters["cpu_pct"] = 100 * (CpuSeconds() - cpu0) / wall;
@@ -89,7 +89,7 @@ void BM_StopToLastNoteOff(benchmark::State& state) {
       pressed = Clock::now();
       QTest::mousePress(bw.window->btnPlay, Qt::LeftButton);
     });
-    BenchWindow::InEventLoop([&] { bw.window->PlayOrStop(); });
+    BenchWindow::InEventLoop([&] { bw.window->player().PlayOrStop(); });
     latencies.push_back(Ms(device.messages.back().at - pressed));
   }
   state.counters["p50_ms"] = Percentile(latencies, 0.5);

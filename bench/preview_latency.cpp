@@ -34,7 +34,7 @@ class FirstNoteOnProbe : public MidiOutputService {
 void Measure(benchmark::State& state, MidiOutputService& device) {
   FirstNoteOnProbe probe(device);
   BenchWindow bw(&probe);
-  bw.window->settings.CursorPlays = true;
+  bw.window->settings().CursorPlays = true;
   bw.SetSong({"C, x, 3, 2, 0, 1, 0, Q", "G, 3, 2, 0, 0, 0, 3, Q"}, 120);
   std::vector<double> latencies;
   for (auto _ : state) {

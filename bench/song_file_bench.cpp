@@ -28,7 +28,7 @@ QString WriteSong(BenchWindow& b, int lines) {
 // and paint the window.
 void OpenAndShow(benchmark::State& state, BenchWindow& b, const QString& path) {
   for (auto _ : state) {
-    b.window->OpenSong(path);
+    b.window->songFiles().OpenSong(path);
     QApplication::processEvents();
   }
   state.counters["lines"] = b.window->sheet().LineCount();
@@ -43,10 +43,10 @@ BENCHMARK(BM_Open100kLineSong)->Unit(benchmark::kMillisecond);
 
 void BM_Save100kLineSong(benchmark::State& state) {
   BenchWindow b(nullptr);
-  b.window->OpenSong(WriteSong(b, 100000));
+  b.window->songFiles().OpenSong(WriteSong(b, 100000));
   const QString out = b.dir.filePath("saved.sly");
-  b.window->CurrentFileName = out;
-  for (auto _ : state) b.window->SaveSong();
+  b.window->song().AdoptFileName(out.toStdString(), NameSource::Saved);
+  for (auto _ : state) b.window->songFiles().SaveSong();
   state.counters["bytes"] = static_cast<double>(QFile(out).size());
 }
 BENCHMARK(BM_Save100kLineSong)->Unit(benchmark::kMillisecond);

@@ -1,3 +1,3 @@
-#include "ui/application.h"
+#include "ui/app/application.h"
 
 int main(int argc, char** argv) { return strumbly::RunStrumbly(argc, argv); }

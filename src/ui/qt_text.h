@@ -3,9 +3,13 @@
 #include <QString>
 #include <QStringList>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace strumbly {
+
+inline QString Q(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+inline std::string S(const QString& s) { return s.toStdString(); }
 
 inline std::vector<std::string> ToStdStrings(const QStringList& list) {
   std::vector<std::string> out;

@@ -1,29 +1,53 @@
 #include "support/main_window_fixture.h"
 
+#include <QDir>
 #include <QTest>
 
 #include "platform/settings_store.h"
 
 namespace strumbly::test {
 
+void MainWindowTest::SetUp() {
+  // Whatever a test saves without a folder lands here, never in the
+  // folder the tests were started from.
+  previousFolder_ = QDir::currentPath();
+  QDir::setCurrent(dir.path());
+  Start();
+}
+
 TfrmMain& MainWindowTest::Start(const QStringList& arguments) {
   if (window) {
-    window->Modified = false;
+    window->song().SetModified(false);
     window->close();
     window.reset();
   }
-  window = std::make_unique<TfrmMain>(arguments, std::make_unique<IniSettingsStore>(settingsPath()));
+  window = std::make_unique<TfrmMain>(arguments, std::make_unique<IniSettingsStore>(settingsPath()), &device);
   window->CreateOtherWindows();
   window->setAttribute(Qt::WA_DontShowOnScreen);
   return *window;
 }
 
+TfrmMain& MainWindowTest::Restart(const QStringList& arguments) {
+  window->song().SetModified(false);
+  EXPECT_TRUE(window->close());
+  return Start(arguments);
+}
+
 void MainWindowTest::TearDown() {
   if (window) {
-    window->Modified = false;
+    window->song().SetModified(false);
     window->close();
   }
   window.reset();
+  QDir::setCurrent(previousFolder_);
+}
+
+void MainWindowTest::ShowAndActivate() {
+  window->settings().FirstRun = false;
+  window->setAttribute(Qt::WA_DontShowOnScreen, false);  // offscreen anyway; focus needs a shown window
+  window->show();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }
 
 void MainWindowTest::Key(int key, Qt::KeyboardModifiers modifiers) {
@@ -32,8 +56,6 @@ void MainWindowTest::Key(int key, Qt::KeyboardModifiers modifiers) {
 
 void MainWindowTest::Type(const QString& text) { QTest::keyClicks(window->RichEdit1, text); }
 
-void MainWindowTest::SetText(const QString& text) {
-  window->RichEdit1->setPlainText(text);
-}
+void MainWindowTest::SetText(const QString& text) { window->RichEdit1->setPlainText(text); }
 
 }  // namespace strumbly::test

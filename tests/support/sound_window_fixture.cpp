@@ -5,21 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "platform/midi/midi_out_port.h"
-#include "platform/midi/system_midi_output.h"
-
 namespace strumbly::test {
-
-void SoundWindowTest::SetUp() {
-  MainWindowTest::SetUp();
-  window->SetMidiOutput(device);
-}
-
-void SoundWindowTest::TearDown() {
-  // The device goes before the window: hand the port back first.
-  if (window) window->SetMidiOutput(SystemMidiOutput::Instance());
-  MainWindowTest::TearDown();
-}
 
 void SoundWindowTest::SetSong(const QStringList& lines, int tempo) {
   window->sheet().SetLines(lines);
@@ -36,6 +22,13 @@ QStringList SoundWindowTest::MessageTexts() const {
   for (const auto& m : device.messages)
     out << QString("%1 %2").arg(m.message.status, 2, 16, QChar('0')).arg(m.message.data1).toUpper();
   return out;
+}
+
+TfrmMain& SoundWindowTest::RestartInExternalMidiMode() {
+  window->settings().ExternalMIDI = true;
+  TfrmMain& w = Restart();
+  device.Clear();
+  return w;
 }
 
 }  // namespace strumbly::test

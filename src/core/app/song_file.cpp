@@ -1,5 +1,7 @@
 #include "core/app/song_file.h"
 
+#include "core/guitar/tuning.h"
+
 #include "core/chordsheet/integer_text.h"
 #include "core/chordsheet/text.h"
 
@@ -79,7 +81,7 @@ SongText ReadSongText(std::string_view bytes) {
   bool all = HasInfoPrefix(line(0), 0);
   if (HasInfoPrefix(line(1), 1)) song.patch = InfoValue(line(1)).value_or(kDefaultPatch);
   else all = false;
-  if (HasInfoPrefix(line(2), 2)) song.tuning = InfoValue(line(2)).value_or(kDefaultTuning);
+  if (HasInfoPrefix(line(2), 2)) song.tuning = InfoValue(line(2)).value_or(kStandardTuningTag);
   else all = false;
   if (HasInfoPrefix(line(3), 3)) song.tempo = InfoValue(line(3)).value_or(kDefaultTempo);
   else all = false;

@@ -9,8 +9,7 @@
 
 namespace strumbly {
 
-inline constexpr int kDefaultPatch = 25;
-inline constexpr std::int32_t kDefaultTuning = 555555;
+inline constexpr int kDefaultPatch = 25;  // Acoustic Steel String Guitar, counted from 0
 inline constexpr int kDefaultTempo = 120;
 inline constexpr const char* kInfoPrefixes[4] = {"*Info 1:", "*Info 2:", "*Info 3:", "*Info 4:"};
 inline constexpr const char* kUntitledName = "Untitled.sly";

@@ -2,10 +2,50 @@
 
 #include <algorithm>
 
+#include "core/chordsheet/chord_edits.h"
+#include "core/sound/timing.h"
+
 namespace strumbly {
 
-int InstrumentMenuIndex(int patch) {
-  return patch >= 24 && patch <= 31 ? patch - 24 : kUserInstrumentMenuIndex;
+void SongState::AdoptFileName(const std::string& path, NameSource source) {
+  fileName_ = path;
+  untitled_ = source == NameSource::NewSong;
+  for (const auto& listener : nameListeners_) listener(fileName_, source);
+}
+
+void SongState::OnFileNameAdopted(NameListener listener) {
+  nameListeners_.push_back(std::move(listener));
+}
+
+void SongState::SetPatch(std::uint8_t patch) {
+  patch_ = patch;
+  for (const auto& listener : patchListeners_) listener(patch_);
+}
+
+void SongState::OnPatchChanged(std::function<void(std::uint8_t)> listener) {
+  patchListeners_.push_back(std::move(listener));
+}
+
+void SongState::SetTuning(TuningTag tag) {
+  tuning_ = NormalizeTuningTag(tag);
+  offsets_ = TuningOffsets(tuning_);
+  for (const auto& listener : tuningListeners_) listener(tuning_);
+}
+
+void SongState::OnTuningChanged(std::function<void(TuningTag)> listener) {
+  tuningListeners_.push_back(std::move(listener));
+}
+
+void SongState::Reset() {
+  AdoptFileName(kUntitledName, NameSource::NewSong);
+  ResetSound();
+  modified_ = false;
+}
+
+void SongState::ResetSound() {
+  SetPatch(kDefaultPatch);
+  SetTuning(kStandardTuningTag);
+  duration_ = kDefaultDuration;
 }
 
 std::uint8_t PatchFromInfo(std::int32_t value) { return static_cast<std::uint8_t>(value & 0xFF); }

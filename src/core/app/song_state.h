@@ -1,19 +1,76 @@
 #pragma once
-// The song state that is not lines of the sheet: instrument and tempo, as
-// the song file's info lines give them.
+// The state of the song being edited, beside its lines: the file it belongs
+// to, its instrument, its tuning, the duration given to new lines, and
+// whether it has changes not yet saved. (The tempo is held by the window's
+// tempo bar.) Whoever shows a part of it registers for its changes.
 #include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/app/song_file.h"
+#include "core/guitar/tuning.h"
 
 namespace strumbly {
 
-inline constexpr int kMinTempo = 1;
-inline constexpr int kMaxTempo = 500;
-inline constexpr int kUserInstrumentMenuIndex = 9;  // MIDIPatch1, after the separator at 8
+// How a song came by its file name.
+enum class NameSource { NewSong, Opened, Saved };
 
-// Position of the instrument's item in the Instrument menu: the eight guitar
-// programs 24..31 are items 0..7; every other program is the user item.
-int InstrumentMenuIndex(int patch);
+class SongState {
+ public:
+  SongState() = default;
+  SongState(const SongState&) = delete;
+  SongState& operator=(const SongState&) = delete;
 
-// The instrument program as held: the low 8 bits of the value read.
+  // The song's path; kUntitledName for a song never saved.
+  const std::string& FileName() const { return fileName_; }
+  bool IsUntitled() const { return untitled_; }
+  // The one place a song takes a file name: a new song's, or the path it was
+  // opened from or written to. Everyone who shows or lists the name hears of
+  // it (the recent files only care for opened songs).
+  void AdoptFileName(const std::string& path, NameSource source);
+  using NameListener = std::function<void(const std::string& path, NameSource source)>;
+  void OnFileNameAdopted(NameListener listener);
+
+  // The instrument: a General MIDI program counted from 0.
+  std::uint8_t Patch() const { return patch_; }
+  void SetPatch(std::uint8_t patch);
+  void OnPatchChanged(std::function<void(std::uint8_t)> listener);
+
+  TuningTag Tuning() const { return tuning_; }
+  // Semitones per string, string 1 first, that the tuning adds.
+  const StringOffsets& Offsets() const { return offsets_; }
+  // A tag that cannot be read digit by digit is standard tuning.
+  void SetTuning(TuningTag tag);
+  void OnTuningChanged(std::function<void(TuningTag)> listener);
+
+  // The duration code new template lines take (" Q" for every new song).
+  const std::string& CurrentDuration() const { return duration_; }
+  void SetCurrentDuration(std::string code) { duration_ = std::move(code); }
+
+  bool Modified() const { return modified_; }
+  void SetModified(bool modified) { modified_ = modified; }
+
+  // A new untitled song: default instrument, standard tuning, quarter notes,
+  // nothing to save.
+  void Reset();
+  // The instrument, tuning and duration of a new song; the name is kept.
+  void ResetSound();
+
+ private:
+  std::string fileName_ = kUntitledName;
+  bool untitled_ = true;
+  std::uint8_t patch_ = kDefaultPatch;
+  TuningTag tuning_ = kStandardTuningTag;
+  StringOffsets offsets_{0, 0, 0, 0, 0, 0};
+  std::string duration_;
+  bool modified_ = false;
+  std::vector<NameListener> nameListeners_;
+  std::vector<std::function<void(std::uint8_t)>> patchListeners_;
+  std::vector<std::function<void(TuningTag)>> tuningListeners_;
+};
+
+// The instrument program as a song file's info line gives it: its low 8 bits.
 std::uint8_t PatchFromInfo(std::int32_t value);
 // The tempo as the tempo bar holds it: 1 to 500.
 int TempoFromInfo(std::int32_t value);

@@ -13,6 +13,8 @@ namespace strumbly {
 
 inline constexpr const char* kDefaultDuration = " Q";
 inline constexpr std::size_t kMaxDurationChars = 5;
+// What the name box says when a name holds a comma, which ends a name.
+inline constexpr const char* kNameCommaMessage = "A chord name cannot contain a comma.";
 
 // name + " , x, x, x, x, x, x," + duration: a chord with no string played.
 std::string TemplateLine(std::string_view name, std::string_view duration);

@@ -47,11 +47,11 @@ std::string BuildCustomTuningCaption(TuningTag tag) {
   return caption;
 }
 
-int TuningMenuIndex(TuningTag tag) {
+const TuningPreset* FindTuningPreset(TuningTag tag) {
   tag = NormalizeTuningTag(tag);
-  for (std::size_t i = 0; i < kTuningPresets.size(); ++i)
-    if (kTuningPresets[i].tag == tag) return static_cast<int>(i);
-  return kUserTuningMenuIndex;
+  for (const TuningPreset& preset : kTuningPresets)
+    if (preset.tag == tag) return &preset;
+  return nullptr;
 }
 
 std::string TuningStatusText(std::string_view caption) {

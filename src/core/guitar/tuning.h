@@ -32,7 +32,6 @@ inline constexpr std::array<TuningPreset, 4> kTuningPresets = {{
     {"GMajor1", 335553, "&G Major Tuning - D G D G B D"},
     {"DroppedD1", 355555, "Dro&pped D Tuning - D A D G B E"},
 }};
-inline constexpr int kUserTuningMenuIndex = 5;  // after the separator at 4
 
 // A tag whose decimal text has fewer than six characters or is negative
 // cannot be read digit by digit; it stands for standard tuning.
@@ -57,9 +56,8 @@ inline const char* TuningNoteName(int digit, int stringIndex) {
 // "&Custom Tuning - C G C G C E": the note names of the tag, string 6 first.
 std::string BuildCustomTuningCaption(TuningTag tag);
 
-// Position of the tag's item in the Tuning menu: 0 to 3 for the presets,
-// 5 (the user tuning) for every other tag.
-int TuningMenuIndex(TuningTag tag);
+// The preset of the tag (after NormalizeTuningTag), or null for any other.
+const TuningPreset* FindTuningPreset(TuningTag tag);
 
 // A menu caption as the status bar shows it: the text before the first "&"
 // followed by at most 100 characters after it.

@@ -32,12 +32,6 @@ TEST(SongFile, TempoAndInstrumentAsTheWindowHoldsThem) {
   EXPECT_EQ(TempoFromInfo(96), 96);
   EXPECT_EQ(PatchFromInfo(300), 44);  // low 8 bits
   EXPECT_EQ(PatchFromInfo(-1), 255);
-  EXPECT_EQ(InstrumentMenuIndex(24), 0);
-  EXPECT_EQ(InstrumentMenuIndex(26), 2);  // JazzElectric1
-  EXPECT_EQ(InstrumentMenuIndex(31), 7);
-  EXPECT_EQ(InstrumentMenuIndex(0), 9);  // MIDIPatch1
-  EXPECT_EQ(InstrumentMenuIndex(32), 9);
-  EXPECT_EQ(InstrumentMenuIndex(23), 9);
 }
 
 TEST(SongFile, BinaryBytesReadWithoutHarm) {

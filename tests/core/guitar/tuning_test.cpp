@@ -30,7 +30,7 @@ TEST(Tuning, ShortAndNegativeTagsAreStandardTuning) {
     EXPECT_FALSE(IsReadableTuningTag(tag));
     EXPECT_EQ(NormalizeTuningTag(tag), kStandardTuningTag);
     EXPECT_EQ(TuningOffsets(tag), (StringOffsets{0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(TuningMenuIndex(tag), 0);
+    EXPECT_EQ(FindTuningPreset(tag), &kTuningPresets[0]);
     EXPECT_EQ(BuildCustomTuningCaption(tag), "&Custom Tuning - E A D G B E");
   }
   EXPECT_TRUE(IsReadableTuningTag(100000));
@@ -63,14 +63,14 @@ TEST(Tuning, CustomCaptionNamesStringSixFirst) {
   }
 }
 
-TEST(Tuning, MenuIndexFindsPresetsElseUserItem) {
-  EXPECT_EQ(TuningMenuIndex(555555), 0);
-  EXPECT_EQ(TuningMenuIndex(355433), 1);
-  EXPECT_EQ(TuningMenuIndex(335553), 2);
-  EXPECT_EQ(TuningMenuIndex(355555), 3);
-  EXPECT_EQ(TuningMenuIndex(133565), 5);
-  EXPECT_EQ(TuningMenuIndex(5555555), 5);  // a different value, even if it sounds standard
-  EXPECT_EQ(TuningMenuIndex(100000), 5);
+TEST(Tuning, PresetsAreFoundByTheirTagOnly) {
+  EXPECT_EQ(FindTuningPreset(555555), &kTuningPresets[0]);
+  EXPECT_EQ(FindTuningPreset(355433), &kTuningPresets[1]);
+  EXPECT_EQ(FindTuningPreset(335553), &kTuningPresets[2]);
+  EXPECT_EQ(FindTuningPreset(355555), &kTuningPresets[3]);
+  EXPECT_EQ(FindTuningPreset(133565), nullptr);
+  EXPECT_EQ(FindTuningPreset(5555555), nullptr);  // a different value, even if it sounds standard
+  EXPECT_EQ(FindTuningPreset(100000), nullptr);
 }
 
 TEST(Tuning, StatusTextDropsTheFirstAmpersand) {

@@ -1,0 +1,103 @@
+// The main window's menus and their items.
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "ui/app/main_window.h"
+#include "ui/app/song_files.h"
+#include "ui/guitar/tuning_menu.h"
+#include "ui/sound/instrument_menu.h"
+#include "ui/sound/player.h"
+
+namespace strumbly {
+
+QAction* TfrmMain::AddItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
+                           const QKeySequence& shortcut, std::function<void()> handler) {
+  auto* a = menu->addAction(caption);
+  a->setObjectName(name);
+  a->setStatusTip(hint);
+  a->setShortcut(shortcut);
+  a->setShortcutContext(Qt::WindowShortcut);
+  if (handler)
+    connect(a, &QAction::triggered, this, [this, handler = std::move(handler)] { RunCommand(handler); });
+  return a;
+}
+
+QAction* TfrmMain::action(const char* objectName) const { return findChild<QAction*>(objectName); }
+
+void TfrmMain::BuildMenus() {
+  auto* bar = menuBar();
+  auto menu = [this, bar](const char* name, const QString& caption, const QString& hint) {
+    QMenu* m = bar->addMenu(caption);
+    m->setObjectName(name);
+    m->menuAction()->setObjectName(QString(name) + "Item");
+    m->menuAction()->setStatusTip(hint);
+    return m;
+  };
+
+  File1 = menu("File1", "&File", "File-related operations.");
+  AddItem(File1, "New1", "&New", "Create a new chord list with one initial chord definition.",
+          QKeySequence("Ctrl+N"), [this] { songFiles_->New1Click(); });
+  AddItem(File1, "Open1", "&Open...", "Load an existing chord list.", QKeySequence("Ctrl+O"),
+          [this] { songFiles_->Open1Click(); });
+  AddItem(File1, "Save1", "&Save...", "Save chord list using current file name.", QKeySequence("Ctrl+S"),
+          [this] { songFiles_->Save1Click(); });
+  AddItem(File1, "SaveAs1", "Save &As...", "Save the current chord list with a different file name.",
+          QKeySequence("Ctrl+A"), [this] { songFiles_->SaveAs1Click(); });
+  File1->addSeparator();
+  AddItem(File1, "Print1", "&Print...", "Print text editor contents.", {}, [this] { Print1Click(); });
+  File1->addSeparator();
+  AddItem(File1, "Options1", "S&ettings...", "Change configuration.", {}, nullptr)->setEnabled(false);
+  File1->addSeparator();
+  AddItem(File1, "Exit1", "E&xit", "Exit Strumbly", {}, [this] { close(); });
+  QAction* sep = File1->addSeparator();
+  sep->setObjectName("FilenameSep");
+  sep->setVisible(false);
+  for (const char* name : {"mnuFilename0", "mnuFilename1", "mnuFilename2"}) {
+    auto* a = AddItem(File1, name, QString(name).mid(3), {}, {}, nullptr);
+    a->setVisible(false);
+  }
+
+  Edit1 = menu("Edit1", "&Edit", "Chord list editing operations.");
+  AddItem(Edit1, "Undo1", "&Undo", "Undo most recent edit.", QKeySequence("Ctrl+Z"), [this] { Undo1Click(); });
+  Edit1->addSeparator();
+  AddItem(Edit1, "Cut1", "Cu&t", "Remove selected text to Clipboard.", QKeySequence("Ctrl+X"),
+          [this] { Cut1Click(); });
+  AddItem(Edit1, "Copy1", "&Copy", "Copy selected text to Clipboard.", QKeySequence("Ctrl+C"),
+          [this] { Copy1Click(); });
+  AddItem(Edit1, "Paste1", "&Paste", "Paste text from Clipboard.", QKeySequence("Ctrl+V"),
+          [this] { Paste1Click(); });
+  AddItem(Edit1, "Delete1", "&Delete", "Delete selected text without writing to Clipboard.",
+          QKeySequence("Ctrl+Del"), [this] { Delete1Click(); });
+  AddItem(Edit1, "SelectAll1", "Select &All", "Select all lines in chord list.", {}, [this] { SelectAll1Click(); });
+  connect(Edit1, &QMenu::aboutToShow, this, &TfrmMain::UpdateEditMenu);
+
+  AddItem(mnuEditorPopUp, "Cut2", "Cut", {}, {}, [this] { Cut1Click(); });
+  AddItem(mnuEditorPopUp, "Copy2", "Copy", {}, {}, [this] { Copy1Click(); });
+  AddItem(mnuEditorPopUp, "Paste2", "Paste", {}, {}, [this] { Paste1Click(); });
+  connect(mnuEditorPopUp, &QMenu::aboutToShow, this, &TfrmMain::UpdateEditMenu);
+  // The editor's other clipboard keys run the same commands.
+  action("Cut1")->setShortcuts({QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")});
+  action("Copy1")->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")});
+  action("Paste1")->setShortcuts({QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")});
+
+  PlayChords1 = menu("PlayChords1", "&Play", "Play chords.");
+  AddItem(PlayChords1, "Start1", "&Start", "Start playing.", QKeySequence("F2"), [this] { player_->PlayOrStop(); });
+  AddItem(PlayChords1, "Stop1", "&Stop", "Stop Playing.", QKeySequence("F2"), [this] { player_->PlayOrStop(); })
+      ->setVisible(false);
+
+  Instrument1 = menu("Instrument1", "&Instrument", "Additional guitar sounds.");
+  instrumentMenu_ = new InstrumentMenu(Instrument1);
+  Tuning1 = menu("Tuning1", "&Tuning", "Guitar tunings.");
+  tuningMenu_ = new TuningMenu(Tuning1);
+  Special1 = menu("Special1", "&Special", "Tab and MIDI output.");
+  Special1->menuAction()->setVisible(!Special1->actions().isEmpty());
+
+  Help1 = menu("Help1", "&Help", "Help menu.");
+  AddItem(Help1, "Contents1", "&Contents", "Main help page.", QKeySequence("F1"), [this] { Contents1Click(); });
+  AddItem(Help1, "Topics1", "&Topics", "Topic list.", {}, [this] { Topics1Click(); });
+  Help1->addSeparator();
+  AddItem(Help1, "About1", "&About...", "About this program.", {}, [this] { About1Click(); });
+}
+
+}  // namespace strumbly

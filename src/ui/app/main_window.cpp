@@ -1,0 +1,374 @@
+// The main window: start-up, the parts it owns, the current line, shutdown.
+#include "ui/app/main_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSlider>
+#include <QStatusTipEvent>
+#include <QTimer>
+
+#include "core/app/command_line.h"
+#include "core/app/song_names.h"
+#include "core/sound/patch_names.h"
+#include "core/sound/timing.h"
+#include "platform/command_error.h"
+#include "platform/dialogs.h"
+#include "platform/midi/about_sound.h"
+#include "platform/midi/builtin_synth.h"
+#include "platform/midi/system_midi_output.h"
+#include "platform/settings_store.h"
+#include "ui/app/about_box.h"
+#include "ui/app/help_window.h"
+#include "ui/app/small_windows.h"
+#include "ui/app/song_files.h"
+#include "ui/guitar/neck_view.h"
+#include "ui/guitar/tuning_menu.h"
+#include "ui/qt_text.h"
+#include "ui/radio_group.h"
+#include "ui/sound/instrument_menu.h"
+#include "ui/sound/player.h"
+
+namespace strumbly {
+
+TfrmMain::TfrmMain(const QStringList& arguments, std::unique_ptr<SettingsStore> store, MidiOutputService* device)
+    : store_(std::move(store)) {
+  setObjectName("TfrmMain");
+  setWindowTitle("Strumbly");
+  if (!store_) store_ = std::make_unique<IniSettingsStore>();
+  BuildControls();
+  sheet_ = std::make_unique<ChordSheet>(RichEdit1);
+  BuildMenus();
+  BuildStatusBar();
+  CreateParts(device);
+  setMinimumSize(680, 600);
+  resize(800, 640);
+  FormCreate(arguments);
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::CreateParts(MidiOutputService* device) {
+  Player::Controls controls{
+      [this] { return rdoPlayOptions->itemIndex(); },
+      [this] { return trackbarTempo->value(); },
+      [this] { return chkLoop->isChecked(); },
+      [this] { return chkTrace->isChecked(); },
+  };
+  player_ = std::make_unique<Player>(this, *sheet_, song_, settings_,
+                                     device ? *device : static_cast<MidiOutputService&>(SystemMidiOutput::Instance()),
+                                     std::move(controls));
+  songFiles_ = std::make_unique<SongFiles>(this, *sheet_, song_, settings_, *trackbarTempo, *tuningMenu_);
+}
+
+// The window shows what the parts report.
+void TfrmMain::ConnectParts() {
+  song_.OnFileNameAdopted([this](const std::string& path, NameSource) { lblFilename->setText(Q(FileNameOf(path))); });
+  song_.OnPatchChanged([this](std::uint8_t patch) { ShowPatch(patch); });
+  song_.OnTuningChanged([this](TuningTag tag) { ShowTuning(tag); });
+
+  connect(player_.get(), &Player::playingChanged, this,
+          [this](bool playing) { btnPlay->setText(playing ? "Stop" : "Play"); });
+  connect(player_.get(), &Player::soundingChanged, this, [this](bool sounding) { SetPlayingState(!sounding); });
+  connect(player_.get(), &Player::lineShown, this, &TfrmMain::ShowPlayedLine);
+  connect(player_.get(), &Player::showLine, this, [this](int line) { ShowLine(line); });
+
+  connect(songFiles_.get(), &SongFiles::songReset, this, &TfrmMain::ResetControls);
+  connect(songFiles_.get(), &SongFiles::showLine, this, [this](int line) { ShowLine(line); });
+  connect(songFiles_.get(), &SongFiles::focusEditor, this, &TfrmMain::FocusEditor);
+
+  connect(tuningMenu_, &TuningMenu::chosen, this,
+          [this](QAction* item) { RunCommand([this, item] { TuningMenuClicked(item); }); });
+  connect(instrumentMenu_, &InstrumentMenu::chosen, this,
+          [this](QAction* item) { RunCommand([this, item] { NylonStringAcoustic1Click(item); }); });
+}
+
+void TfrmMain::FormCreate(const QStringList& arguments) {
+  // The labels beside the tempo bar share its hint.
+  for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3), static_cast<QWidget*>(lblTempo)})
+    SetHint(w, trackbarTempo->statusTip());
+  SetStatusPanel(0, "");
+
+  statusHintsEnabled_ = true;
+  activated_ = false;
+
+  connect(RichEdit1, &QPlainTextEdit::textChanged, this, [this] { song_.SetModified(true); });
+  connect(RichEdit1, &QPlainTextEdit::cursorPositionChanged, this,
+          [this] { SetStatusPanel(2, QString("Line %1").arg(sheet_->CurrentLine() + 1)); });
+  connect(RichEdit1, &QPlainTextEdit::selectionChanged, this,
+          [this] { SetStatusPanel(2, QString("Line %1").arg(sheet_->CurrentLine() + 1)); });
+  connect(RichEdit1, &ChordEditor::leftButtonPressed, this, [this] { RunCommand([this] { RefreshCurrentLine(); }); });
+  connect(RichEdit1, &ChordEditor::keyReleased, this, [this](int key) { RunCommand([this, key] { RichEdit1KeyUp(key); }); });
+  connect(RichEdit1, &QWidget::customContextMenuRequested, this,
+          [this](const QPoint& p) { mnuEditorPopUp->popup(RichEdit1->viewport()->mapToGlobal(p)); });
+  // The Edit items' enabling is kept current, so their shortcuts follow it.
+  connect(RichEdit1, &QPlainTextEdit::selectionChanged, this, &TfrmMain::UpdateEditMenu);
+  connect(RichEdit1, &QPlainTextEdit::undoAvailable, this, &TfrmMain::UpdateEditMenu);
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TfrmMain::UpdateEditMenu);
+  UpdateEditMenu();
+  ConnectEditingCommands();
+  ConnectNeckCommands();
+  ConnectPlayControls();
+  ConnectParts();
+
+  LoadStartupSettings();
+  player_->SetExternalMidiMode(settings_.ExternalMIDI);
+  ApplyNeckSettings();
+  tuningMenu_->SetUserItem(Q(settings_.MenuTuningName), settings_.MenuTuningTag);
+  instrumentMenu_->SetUserItem(Q(settings_.MenuPatchName), settings_.MenuPatchTag);
+  // The built-in synthesizer loads its soundfont in the background from now
+  // on, so it is ready when the first chord sounds. (Test programs, which
+  // sound into recording devices, skip this; the synthesizer would still
+  // load on first use.)
+  if (!qEnvironmentVariableIsSet(kNoPreloadVariable)) BuiltinSynth::Instance().StartLoading(settings_.SoundFont);
+  trackbarTempo->setRange(kMinTempo, kMaxTempo);
+  connect(trackbarTempo, &QSlider::valueChanged, this, [this](int v) {
+    lblTempo->setText(QString::number(v));
+    song_.SetModified(true);
+  });
+
+  songFiles_->NewSong();
+  OpenArgumentSong(arguments);
+  ShowLine(0);
+  LayoutControls();
+  RichEdit1->setFocus();  // typing goes into the song from the start
+}
+
+// Settings: a store that cannot be read is reported and the defaults used.
+void TfrmMain::LoadStartupSettings() {
+  try {
+    if (auto* ini = dynamic_cast<IniSettingsStore*>(store_.get())) ini->CheckReadable();
+    settings_ = LoadSettings(*store_, DefaultInstallDir().toStdString());
+  } catch (const std::exception& e) {
+    settings_ = Settings{};
+    settings_.InstallDir = DefaultInstallDir().toStdString();
+    QTimer::singleShot(0, this, [this, text = QString::fromStdString(e.what())] { ShowError(text); });
+  }
+}
+
+// A song named on the command line (perhaps split by the shell at blanks).
+// A file of another type is left alone; a song that cannot be opened (none
+// there, a folder, a pipe, unreadable) is reported. The untitled song stays.
+void TfrmMain::OpenArgumentSong(const QStringList& arguments) {
+  const QString path = Q(JoinSongArguments(ToStdStrings(arguments)));
+  if (path.isEmpty()) return;
+  const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+  if (QFileInfo(absolute).isFile() && !HasSongExtension(S(absolute))) return;
+  QString failure;
+  try {
+    songFiles_->OpenSong(absolute);
+  } catch (const CommandError& e) {
+    failure = e.text();
+  } catch (const std::exception& e) {
+    failure = QString::fromLocal8Bit(e.what());
+  }
+  // The box waits until the window is up, so it has a window to belong to.
+  if (!failure.isEmpty()) QTimer::singleShot(0, this, [this, failure] { ShowError(failure); });
+}
+
+void TfrmMain::CreateOtherWindows() {
+  frmAbout = new TfrmAbout(this);
+  ConnectAboutSound();
+  otherWindows << frmAbout;
+  otherWindows << MakeShellWindow(this, "TfrmTab", "Tablulature");
+  otherWindows << MakeShellWindow(this, "TfrmOptions", "Settings");
+  otherWindows << MakeShellWindow(this, "TfrmGetTabInfo", "Tabulature ");
+  otherWindows << MakeShellWindow(this, "TfrmWriteMidiFile", "This form should never get shown");
+  frmNoSoundMessage = new TfrmNoSoundMessage(this);
+  otherWindows << frmNoSoundMessage;
+  otherWindows << MakeShellWindow(this, "Tfrmfind", "Find Text");
+  frmNewUserMessage = new TfrmNewUserMessage(this);
+  otherWindows << frmNewUserMessage;
+}
+
+bool TfrmMain::IsPlaying() const { return player_->IsPlaying(); }
+
+// --- following the parts ----------------------------------------------------------
+
+void TfrmMain::ResetControls() {
+  neckView->ClearNeck();
+  rdoPlayOptions->setItemIndex(0);
+  lblChordName->clear();
+  lblTempo->setText(QString::number(kDefaultTempo));
+  SetStatusPanel(2, QString("Line %1").arg(sheet_->CurrentLine() + 1));
+  chkLoop->setChecked(false);
+  chkTrace->setChecked(false);
+}
+
+void TfrmMain::ShowTuning(TuningTag tag) {
+  SetStatusPanel(1, Q(TuningStatusText(S(tuningMenu_->Check(tag)))));
+}
+
+// A program that no item of the Instrument menu selects becomes the user
+// item, for later runs too. A program past 127 sounds as its low seven
+// bits, so it is named after those.
+void TfrmMain::ShowPatch(std::uint8_t patch) {
+  if (!instrumentMenu_->IsGuitarProgram(patch)) {
+    std::string caption = PatchName(patch);
+    if (caption.empty()) caption = PatchName(patch & 0x7F);
+    settings_.MenuPatchName = caption;
+    settings_.MenuPatchTag = patch + 1;
+    instrumentMenu_->SetUserItem(Q(caption), settings_.MenuPatchTag);
+  }
+  instrumentMenu_->Check(patch);
+}
+
+void TfrmMain::ShowPlayedLine(int, const ChordRecord& record) {
+  ShowChordOnNeck(record.Frets);
+  lblChordName->setText(Q(record.Name));
+}
+
+void TfrmMain::TuningMenuClicked(QAction* item) {
+  song_.SetTuning(item->data().toInt());
+  song_.SetModified(true);
+}
+
+void TfrmMain::NylonStringAcoustic1Click(QAction* item) {
+  song_.SetPatch(InstrumentMenu::ProgramOf(item));
+  item->setChecked(true);
+  song_.SetModified(true);
+}
+
+// --- the current line -------------------------------------------------------------
+
+void TfrmMain::SetStatusPanel(int panel, const QString& text) { statusPanels[static_cast<std::size_t>(panel)]->setText(text); }
+QString TfrmMain::StatusPanel(int panel) const { return statusPanels[static_cast<std::size_t>(panel)]->text(); }
+
+void TfrmMain::ShowError(const QString& text) {
+  dialogs().Message(this, MessageKind::Error, text, MessageButtons::Ok);
+}
+
+void TfrmMain::RunCommand(const std::function<void()>& command) {
+  try {
+    command();
+  } catch (const CommandError& e) {
+    ShowError(e.text());
+  } catch (const std::exception& e) {
+    ShowError(QString::fromLocal8Bit(e.what()));
+  }
+}
+
+std::string TfrmMain::ParseChordLine(int n, bool showMessage, ChordRecord& record) {
+  lblChordName->clear();
+  const std::string error = ParseChordText(sheet_->Line(n).toStdString(), n, record);
+  if (showMessage && !error.empty()) ShowError(Q(error));
+  return error;
+}
+
+bool TfrmMain::ShowLine(int n) {
+  ChordRecord r;
+  const std::string error = ParseChordLine(n, false, r);
+  lblChordName->clear();
+  edtName->clear();
+  const RecordKind kind = KindOf(r, error);
+  if (error.empty()) {
+    lblChordName->setText(Q(r.Name));
+    if (kind == RecordKind::Comment) lblChordName->setText("No Chord  -  Comment Line");
+    if (kind == RecordKind::Blank) lblChordName->setText("No Chord  -  Blank Line");
+  } else {
+    lblChordName->setText("(Error in line.)");
+  }
+  if (kind == RecordKind::Chord) {
+    SetStatusPanel(0, "");
+    ShowChordOnNeck(r.Frets);
+    lblChordName->setText(Q(r.Name));
+    edtName->setText(Q(r.Name));
+    edtNameTag = n;
+    return true;
+  }
+  if (kind == RecordKind::Bad) SetStatusPanel(0, "   ***Error***   " + Q(error));
+  ShowChordOnNeck({NotPlayed, NotPlayed, NotPlayed, NotPlayed, NotPlayed, NotPlayed});
+  return false;
+}
+
+void TfrmMain::RefreshCurrentLine() {
+  RichEdit1->setReadOnly(false);
+  if (IsPlaying()) {
+    RichEdit1->setReadOnly(true);
+    return;
+  }
+  ShowLine(sheet_->CurrentLine());
+}
+
+bool TfrmMain::event(QEvent* e) {
+  if (e->type() == QEvent::StatusTip) {
+    if (statusHintsEnabled_) OnHint(static_cast<QStatusTipEvent*>(e)->tip());
+    return true;
+  }
+  return QMainWindow::event(e);
+}
+
+void TfrmMain::OnHint(const QString& hint) { SetStatusPanel(0, " " + hint); }
+
+// --- activation and closing ----------------------------------------------------------
+
+void TfrmMain::showEvent(QShowEvent* e) {
+  QMainWindow::showEvent(e);
+  LayoutControls();
+  // Some platforms never report the activation of a window; the first
+  // activation's work runs once the window is shown in any case.
+  QTimer::singleShot(0, this, [this] {
+    if (!activated_) RunCommand([this] { FormActivate(); });
+  });
+}
+
+void TfrmMain::changeEvent(QEvent* e) {
+  QMainWindow::changeEvent(e);
+  if (e->type() == QEvent::ActivationChange && isActiveWindow() && !activated_)
+    QTimer::singleShot(0, this, [this] {
+      if (!activated_) RunCommand([this] { FormActivate(); });
+    });
+}
+
+void TfrmMain::FormActivate() {
+  if (activated_) return;
+  activated_ = true;
+  if (settings_.FirstRun && frmNewUserMessage) {
+    if (dialogs().Exec(*frmNewUserMessage) == TfrmNewUserMessage::Yes) ShowHelpContext(14);
+  }
+  StartSound();
+}
+
+bool TfrmMain::FormCloseQuery() {
+  if (IsPlaying()) return false;
+  if (!song_.Modified()) {
+    player_->RequestStop();
+    return true;
+  }
+  bool mayClose = false;
+  RunCommand([&] { mayClose = songFiles_->AskToSave(); });
+  if (mayClose) player_->RequestStop();
+  return mayClose;
+}
+
+void TfrmMain::FormClose() {
+  player_->CloseMidiPort();
+  // Settings are written last; a failure is reported and the exit goes on.
+  settings_.Patch = song_.Patch();
+  RunCommand([this] { SaveSettings(*store_, settings_); });
+}
+
+void TfrmMain::closeEvent(QCloseEvent* e) {
+  if (closing_) {
+    e->accept();
+    return;
+  }
+  if (!FormCloseQuery()) {
+    e->ignore();
+    return;
+  }
+  closing_ = true;
+  FormClose();
+  if (helpWindow) helpWindow->close();
+  e->accept();
+}
+
+}  // namespace strumbly

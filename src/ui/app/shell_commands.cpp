@@ -1,0 +1,44 @@
+// The main window's shell commands: print, about, help.
+#include <QFontDatabase>
+#include <QPrinter>
+#include <QTextDocument>
+
+#include "core/app/song_names.h"
+#include "platform/dialogs.h"
+#include "ui/app/about_box.h"
+#include "ui/app/help_window.h"
+#include "ui/app/main_window.h"
+#include "ui/qt_text.h"
+
+namespace strumbly {
+
+void TfrmMain::Print1Click() {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setDocName(Q(FileNameOf(song_.FileName())));
+  if (!dialogs().Print(this, printer)) return;
+  QTextDocument document;
+  document.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  document.setPlainText(RichEdit1->toPlainText());
+  document.print(&printer);
+}
+
+void TfrmMain::About1Click() {
+  if (!frmAbout) return;
+  statusHintsEnabled_ = false;
+  dialogs().Exec(*frmAbout);
+  statusHintsEnabled_ = true;
+}
+
+void TfrmMain::ShowHelpContext(int context) {
+  if (!helpWindow) helpWindow = new THelpWindow(this);
+  helpWindow->ShowContext(context);
+}
+
+void TfrmMain::Contents1Click() { ShowHelpContext(1); }
+
+void TfrmMain::Topics1Click() {
+  if (!helpWindow) helpWindow = new THelpWindow(this);
+  helpWindow->ShowTopics();
+}
+
+}  // namespace strumbly

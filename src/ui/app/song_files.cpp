@@ -1,0 +1,164 @@
+#include "ui/app/song_files.h"
+
+#include <QFileInfo>
+#include <QSlider>
+
+#include "core/app/song_names.h"
+#include "platform/dialogs.h"
+#include "platform/song_io.h"
+#include "ui/busy_cursor.h"
+#include "ui/chordsheet/chord_sheet.h"
+#include "ui/guitar/tuning_menu.h"
+#include "ui/qt_text.h"
+
+namespace strumbly {
+
+namespace {
+
+FileDialogOptions SongDialogOptions(const QString& title, const Settings& settings) {
+  FileDialogOptions o;
+  o.title = title;
+  o.folder = Q(settings.LastDir);
+  o.filter = kSongFilter;
+  o.defaultSuffix = kSongDefaultExtension;
+  return o;
+}
+
+}  // namespace
+
+SongFiles::SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings,
+                     QSlider& tempo, TuningMenu& tuningMenu)
+    : dialogParent_(dialogParent),
+      sheet_(sheet),
+      song_(song),
+      settings_(settings),
+      tempo_(tempo),
+      tuningMenu_(tuningMenu) {}
+
+void SongFiles::NewSong() {
+  sheet_.Clear();
+  song_.AdoptFileName(kUntitledName, NameSource::NewSong);
+  ResetSongState();
+}
+
+void SongFiles::ResetSongState() {
+  emit songReset();
+  tempo_.setValue(kDefaultTempo);
+  song_.ResetSound();
+  song_.SetModified(false);
+}
+
+void SongFiles::LoadSongText(const SongText& text) {
+  sheet_.SetLines(ToQStrings(text.lines));
+  // An unusual instrument becomes the user item, and an unusual tuning the
+  // user tuning item for this run, as the menus take a new value.
+  if (text.patch) song_.SetPatch(PatchFromInfo(*text.patch));
+  if (text.tuning) {
+    tuningMenu_.AdoptSongTuning(*text.tuning);
+    song_.SetTuning(*text.tuning);
+  }
+  if (text.tempo) tempo_.setValue(TempoFromInfo(*text.tempo));
+}
+
+void SongFiles::OpenSong(const QString& path) {
+  BusyCursor busy;
+  const SongText text = ReadSongText(ReadSongFile(path));
+  ResetSongState();
+  LoadSongText(text);
+  song_.AdoptFileName(S(path), NameSource::Opened);
+  sheet_.SetSelection(0, 0);
+  emit showLine(0);
+  song_.SetModified(false);
+}
+
+void SongFiles::WriteSong(const QString& path) {
+  BusyCursor busy;
+  WriteFileSafely(path, FormatSongFile(ToStdStrings(sheet_.Lines()), song_.Patch(), song_.Tuning(), tempo_.value()));
+}
+
+bool SongFiles::SaveSong() {
+  // A song that never had a name is not written into whatever folder the
+  // program happens to run in: the user chooses where it goes.
+  if (song_.IsUntitled()) return SaveAs1Click();
+  WriteSong(Q(song_.FileName()));
+  song_.AdoptFileName(song_.FileName(), NameSource::Saved);
+  emit focusEditor();
+  song_.SetModified(false);
+  return true;
+}
+
+bool SongFiles::AskToSave() {
+  if (!settings_.Prompts) return true;
+  switch (dialogs().Message(dialogParent_, MessageKind::Warning, Q(SaveQuestion(song_.FileName())),
+                            MessageButtons::YesNoCancel)) {
+    case MessageResult::Yes:
+      return SaveSong();
+    case MessageResult::No:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void SongFiles::New1Click() {
+  if (song_.Modified() && !AskToSave()) return;
+  NewSong();
+  sheet_.SetSelection(0, 0);
+  emit showLine(0);
+  emit focusEditor();
+  song_.SetModified(false);
+}
+
+void SongFiles::Open1Click() {
+  if (song_.Modified() && !AskToSave()) return;
+  const QString chosen = dialogs().OpenFile(dialogParent_, SongDialogOptions("Open", settings_));
+  if (chosen.isEmpty()) {
+    emit focusEditor();
+    return;
+  }
+  if (IsDictionaryFile(S(chosen))) {
+    dialogs().Message(dialogParent_, MessageKind::Warning, kDictionaryWarning, MessageButtons::Cancel);
+    return;
+  }
+  const std::optional<QString> name = FindSongFile(chosen);
+  if (!name) {
+    dialogs().Message(dialogParent_, MessageKind::Error, Q(DoesNotExistMessage(WithSongExtension(S(chosen)))),
+                      MessageButtons::Ok);
+    return;
+  }
+  OpenSong(*name);
+  settings_.LastDir = FolderOf(S(*name));
+  emit focusEditor();
+}
+
+void SongFiles::Save1Click() { SaveSong(); }
+
+bool SongFiles::SaveAs1Click() {
+  struct FocusAtEnd {
+    SongFiles* files;
+    ~FocusAtEnd() { emit files->focusEditor(); }
+  } focusAtEnd{this};
+
+  FileDialogOptions options = SongDialogOptions("Save As", settings_);
+  // An untitled song is proposed in the last folder used.
+  options.fileName = song_.IsUntitled() ? QString(kUntitledName) : Q(song_.FileName());
+  options.confirmOverwrite = true;
+  const QString chosen = dialogs().SaveFile(dialogParent_, options);
+  if (chosen.isEmpty()) return false;
+  const QString name = Q(WithSongExtension(S(chosen)));
+  // The dialog asked about the name as typed; a different song file that
+  // the new extension names would be replaced unasked.
+  if (name != chosen && QFileInfo::exists(name) &&
+      dialogs().Message(dialogParent_, MessageKind::Warning,
+                        QString("%1 already exists.\nDo you want to replace it?").arg(name),
+                        MessageButtons::YesNo) != MessageResult::Yes)
+    return false;
+  // The song takes the new name only once it is written there.
+  WriteSong(name);
+  song_.AdoptFileName(S(name), NameSource::Saved);
+  song_.SetModified(false);
+  settings_.LastDir = FolderOf(S(name));
+  return true;
+}
+
+}  // namespace strumbly

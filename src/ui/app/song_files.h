@@ -1,0 +1,67 @@
+#pragma once
+// The song files: New, Open, Save and Save As with the save question, and
+// OpenSong, the one sequence that replaces the song by a file's. The command
+// line, recent files and dropped files all open through OpenSong.
+#include <QObject>
+#include <QString>
+
+#include "core/app/settings.h"
+#include "core/app/song_file.h"
+#include "core/app/song_state.h"
+
+class QSlider;
+class QWidget;
+
+namespace strumbly {
+
+class ChordSheet;
+class TuningMenu;
+
+class SongFiles : public QObject {
+  Q_OBJECT
+ public:
+  // The tempo bar holds the song's tempo; everything must outlive this.
+  SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings, QSlider& tempo,
+            TuningMenu& tuningMenu);
+
+  // Empties the editor and starts an untitled song.
+  void NewSong();
+  // The state of a new song and the controls that show it; the name stays.
+  void ResetSongState();
+  // Replaces the song by the file's. The file is read first: one that
+  // cannot be read (CommandError) leaves the current song as it was.
+  void OpenSong(const QString& path);
+  // Writes the song to path as it stands; throws CommandError.
+  void WriteSong(const QString& path);
+  // Saves under the song's name; an untitled song asks for a name. False
+  // when nothing was saved because the user cancelled.
+  bool SaveSong();
+  // True when the caller may let the song go: saved, not wanted, or prompts
+  // are off. False on Cancel.
+  bool AskToSave();
+
+  // The File menu commands.
+  void New1Click();
+  void Open1Click();
+  void Save1Click();
+  bool SaveAs1Click();
+
+ signals:
+  // ResetSongState's part on the controls: neck, play options, loop, label.
+  void songReset();
+  // A song was opened or started: the window shows this line.
+  void showLine(int line);
+  void focusEditor();
+
+ private:
+  void LoadSongText(const SongText& text);
+
+  QWidget* dialogParent_;
+  ChordSheet& sheet_;
+  SongState& song_;
+  Settings& settings_;
+  QSlider& tempo_;
+  TuningMenu& tuningMenu_;
+};
+
+}  // namespace strumbly

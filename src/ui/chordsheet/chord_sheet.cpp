@@ -1,0 +1,204 @@
+#include "ui/chordsheet/chord_sheet.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+namespace strumbly {
+
+ChordEditor::ChordEditor(QWidget* parent) : QPlainTextEdit(parent) {}
+
+namespace {
+// Key combinations that belong to the window's menus, not to the editor.
+bool IsMenuShortcut(const QKeyEvent* k) {
+  const auto mods = k->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
+  if (mods == Qt::ControlModifier) {
+    switch (k->key()) {
+      case Qt::Key_Z: case Qt::Key_X: case Qt::Key_C: case Qt::Key_V: case Qt::Key_Delete:
+      case Qt::Key_A: case Qt::Key_N: case Qt::Key_O: case Qt::Key_S: case Qt::Key_F: case Qt::Key_Insert:
+        return true;
+      default:
+        return false;
+    }
+  }
+  if (mods == Qt::NoModifier) return k->key() >= Qt::Key_F1 && k->key() <= Qt::Key_F12;
+  // Shift+Delete, Shift+Insert and Ctrl+Insert are the editor's other
+  // clipboard keys; they belong to the same menu commands.
+  if (mods == Qt::ShiftModifier) return k->key() == Qt::Key_Delete || k->key() == Qt::Key_Insert;
+  return false;
+}
+}  // namespace
+
+bool ChordEditor::event(QEvent* e) {
+  if (e->type() == QEvent::ShortcutOverride && IsMenuShortcut(static_cast<QKeyEvent*>(e))) {
+    e->ignore();
+    return false;
+  }
+  return QPlainTextEdit::event(e);
+}
+
+void ChordEditor::keyPressEvent(QKeyEvent* e) {
+  if (IsMenuShortcut(e) || e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Undo)) {
+    e->ignore();
+    return;
+  }
+  QPlainTextEdit::keyPressEvent(e);
+}
+
+void ChordEditor::keyReleaseEvent(QKeyEvent* e) {
+  QPlainTextEdit::keyReleaseEvent(e);
+  if (!e->isAutoRepeat()) emit keyReleased(e->key());
+}
+
+void ChordEditor::mousePressEvent(QMouseEvent* e) {
+  QPlainTextEdit::mousePressEvent(e);
+  if (e->button() == Qt::LeftButton) emit leftButtonPressed();
+}
+
+ChordSheet::EditBlock::EditBlock(ChordSheet& sheet) : cursor_(sheet.editor()->document()) { cursor_.beginEditBlock(); }
+
+ChordSheet::EditBlock::~EditBlock() { cursor_.endEditBlock(); }
+
+int ChordSheet::LineCount() const {
+  const QTextDocument* doc = editor_->document();
+  const int blocks = doc->blockCount();
+  return doc->lastBlock().length() <= 1 ? blocks - 1 : blocks;
+}
+
+QString ChordSheet::Line(int n) const {
+  if (n < 0 || n >= LineCount()) return {};
+  return editor_->document()->findBlockByNumber(n).text();
+}
+
+QStringList ChordSheet::Lines() const {
+  QStringList lines;
+  const int count = LineCount();
+  lines.reserve(count);
+  QTextBlock b = editor_->document()->firstBlock();
+  for (int i = 0; i < count && b.isValid(); ++i, b = b.next()) lines << b.text();
+  return lines;
+}
+
+void ChordSheet::SetLines(const QStringList& lines) {
+  QString text = lines.join('\n');
+  if (!lines.isEmpty()) text += '\n';
+  editor_->setPlainText(text);
+  editor_->moveCursor(QTextCursor::Start);
+}
+
+void ChordSheet::Clear() { editor_->clear(); }
+
+void ChordSheet::ReplaceLine(int n, const QString& text) {
+  if (n < 0) return;
+  if (n >= LineCount()) {
+    InsertLine(LineCount(), text);
+    return;
+  }
+  QTextBlock b = editor_->document()->findBlockByNumber(n);
+  QTextCursor c(b);
+  c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  c.insertText(text);
+  editor_->setTextCursor(c);
+}
+
+void ChordSheet::InsertLine(int n, const QString& text) {
+  const int count = LineCount();
+  n = std::clamp(n, 0, count);
+  QTextDocument* doc = editor_->document();
+  QTextCursor c(doc);
+  if (n < count) {
+    c.setPosition(doc->findBlockByNumber(n).position());
+    c.insertText(text + '\n');
+  } else {
+    c.movePosition(QTextCursor::End);
+    // A text without a final line break gets one first, so the new line is a
+    // line of its own and the caret ends after it.
+    c.insertText((doc->lastBlock().length() > 1 ? "\n" : "") + text + '\n');
+  }
+  editor_->setTextCursor(c);
+}
+
+void ChordSheet::DeleteLine(int n) {
+  if (n < 0 || n >= LineCount()) return;
+  QTextDocument* doc = editor_->document();
+  QTextBlock b = doc->findBlockByNumber(n);
+  QTextCursor c(doc);
+  if (b.next().isValid()) {
+    c.setPosition(b.position());
+    c.setPosition(b.next().position(), QTextCursor::KeepAnchor);
+  } else {
+    // The last line without a final line break: its text goes and the caret
+    // stands on the empty position after the line before.
+    c.setPosition(b.position());
+    c.setPosition(b.position() + b.length() - 1, QTextCursor::KeepAnchor);
+  }
+  c.removeSelectedText();
+  editor_->setTextCursor(c);
+}
+
+int ChordSheet::CurrentLine() const {
+  const QTextCursor c = editor_->textCursor();
+  return editor_->document()->findBlock(c.selectionStart()).blockNumber();
+}
+
+int ChordSheet::LastSelectedLine() const {
+  const QTextCursor c = editor_->textCursor();
+  const int last = std::max(0, c.selectionEnd() - 1);
+  const int line = editor_->document()->findBlock(last).blockNumber();
+  if (line > 1 && Line(line).isEmpty()) return line - 1;
+  return line;
+}
+
+void ChordSheet::SelectLine(int n, bool wholeLine) {
+  QTextDocument* doc = editor_->document();
+  QTextCursor c(doc);
+  QTextBlock b = doc->findBlockByNumber(n);
+  if (!b.isValid()) b = doc->lastBlock();
+  c.setPosition(b.position());
+  editor_->setFocus();
+  if (wholeLine) c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  editor_->setTextCursor(c);
+  editor_->setFocus();
+}
+
+int ChordSheet::ToSheetPosition(int documentPosition) const {
+  return documentPosition + editor_->document()->findBlock(documentPosition).blockNumber();
+}
+
+int ChordSheet::LineStart(int n) const {
+  const QTextBlock b = editor_->document()->findBlockByNumber(n);
+  return b.isValid() ? b.position() + n : ToSheetPosition(editor_->document()->characterCount() - 1);
+}
+
+// Binary search over the lines: each step is one block look-up.
+int ChordSheet::ToDocumentPosition(int sheetPosition) const {
+  const QTextDocument* doc = editor_->document();
+  int lo = 0, hi = doc->blockCount() - 1;
+  while (lo < hi) {
+    const int mid = (lo + hi + 1) / 2;
+    if (LineStart(mid) <= sheetPosition) lo = mid;
+    else hi = mid - 1;
+  }
+  const QTextBlock b = doc->findBlockByNumber(lo);
+  const int offset = std::clamp(sheetPosition - (b.position() + lo), 0, b.length() - 1);
+  return b.position() + offset;
+}
+
+int ChordSheet::SelStart() const { return ToSheetPosition(editor_->textCursor().selectionStart()); }
+
+int ChordSheet::SelLength() const {
+  const QTextCursor c = editor_->textCursor();
+  return ToSheetPosition(c.selectionEnd()) - ToSheetPosition(c.selectionStart());
+}
+
+void ChordSheet::SetSelection(int start, int length) {
+  QTextCursor c(editor_->document());
+  c.setPosition(ToDocumentPosition(start));
+  if (length > 0) c.setPosition(ToDocumentPosition(start + length), QTextCursor::KeepAnchor);
+  editor_->setTextCursor(c);
+}
+
+}  // namespace strumbly

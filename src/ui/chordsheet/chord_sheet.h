@@ -1,0 +1,82 @@
+#pragma once
+// The song as the user edits it: the editor's text seen as a list of lines.
+// Positions count every line break as two characters (CR LF), as the song
+// file does; every look-up goes through the document's block structure, so
+// nothing here walks over all lines.
+#include <QPlainTextEdit>
+#include <QString>
+#include <QStringList>
+#include <QTextCursor>
+
+namespace strumbly {
+
+// The editor control. It leaves the program's own menu shortcuts to the
+// menus (Paste inserts before the selection, Ctrl+A is Save As, ...) and
+// tells the window about key releases and left clicks.
+class ChordEditor : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  explicit ChordEditor(QWidget* parent = nullptr);
+
+ signals:
+  void keyReleased(int key);
+  void leftButtonPressed();
+
+ protected:
+  bool event(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+};
+
+class ChordSheet {
+ public:
+  explicit ChordSheet(QPlainTextEdit* editor) : editor_(editor) {}
+  QPlainTextEdit* editor() const { return editor_; }
+
+  // Every change made while one lives is a single step of the editor's
+  // undo, however many lines it touched.
+  class EditBlock {
+   public:
+    explicit EditBlock(ChordSheet& sheet);
+    ~EditBlock();
+    EditBlock(const EditBlock&) = delete;
+    EditBlock& operator=(const EditBlock&) = delete;
+
+   private:
+    QTextCursor cursor_;
+  };
+
+  // Lines, not counting the empty position after a final line break.
+  int LineCount() const;
+  // The text of line n; the empty text at or past the line count.
+  QString Line(int n) const;
+  QStringList Lines() const;
+  void SetLines(const QStringList& lines);  // one edit; caret to the start
+  void Clear();
+
+  // Line operations; each changes the text (so sets Modified) and moves the
+  // caret: to the end of a replaced line, to the start of the line after an
+  // inserted one, to the start of the line that took a deleted one's place.
+  void ReplaceLine(int n, const QString& text);
+  void InsertLine(int n, const QString& text);  // n = LineCount() appends
+  void AddLine(const QString& text) { InsertLine(LineCount(), text); }
+  void DeleteLine(int n);
+
+  int CurrentLine() const;
+  int LastSelectedLine() const;
+  void SelectLine(int n, bool wholeLine);
+
+  // Selection in positions that count a line break as two characters.
+  int SelStart() const;
+  int SelLength() const;
+  void SetSelection(int start, int length);
+  int LineStart(int n) const;
+
+ private:
+  int ToSheetPosition(int documentPosition) const;
+  int ToDocumentPosition(int sheetPosition) const;
+  QPlainTextEdit* editor_;
+};
+
+}  // namespace strumbly

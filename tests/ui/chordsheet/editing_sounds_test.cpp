@@ -1,0 +1,69 @@
+#include <QPushButton>
+#include <QTest>
+
+#include "support/sound_window_fixture.h"
+#include "ui/guitar/neck_marker.h"
+
+using namespace strumbly;
+using strumbly::test::SoundWindowTest;
+using strumbly::test::kCMajor;
+
+namespace {
+
+
+class EditingSoundTest : public SoundWindowTest {
+ protected:
+  void Click(int string, int fret, Qt::MouseButton button) {
+    QTest::mouseClick(window->findChild<NeckMarker*>(QString::asprintf("DOT_s%02d_f%02d", string, fret)), button);
+  }
+  std::vector<int> Programs() const {
+    std::vector<int> out;
+    for (const auto& m : device.OfKind(0xC0)) out.push_back(m.data1);
+    return out;
+  }
+};
+
+}  // namespace
+
+TEST_F(EditingSoundTest, TransposedAndDuplicatedChordsSoundOnTheCurrentInstrument) {
+  TfrmMain& w = *window;
+  SetSong({kCMajor});
+  w.song().SetPatch(27);
+  w.btnShiftRight->click();
+  EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{65, 61, 56, 53, 49}));  // string 1 first
+  EXPECT_EQ(Programs(), std::vector<int>{27});
+  EXPECT_FALSE(device.IsOpen());  // handed back after the chord
+  device.Clear();
+  w.btnShiftLeft->click();
+  EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{64, 60, 55, 52, 48}));
+  device.Clear();
+  w.btnDup->click();
+  EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{64, 60, 55, 52, 48}));
+  EXPECT_EQ(device.OfKind(0x80).size(), 5u);
+  device.Clear();
+  // Commands that only change text are silent.
+  w.btnClear->click();
+  w.btnRest->click();
+  w.btnDelete->click();
+  EXPECT_TRUE(device.messages.empty());
+}
+
+TEST_F(EditingSoundTest, TheNeckSoundsTheClickedNoteWithTheTuning) {
+  TfrmMain& w = *window;
+  SetSong({"* intro"});
+  Click(1, 3, Qt::LeftButton);
+  EXPECT_EQ(device.NoteOnKeys(), std::vector<int>{67});
+  device.Clear();
+  w.song().SetTuning(355433);  // string 6 two semitones down
+  Click(6, 0, Qt::LeftButton);
+  EXPECT_EQ(device.NoteOnKeys(), std::vector<int>{38});
+  device.Clear();
+  // Taking a note off with the left button sounds it once more.
+  Click(6, 0, Qt::LeftButton);
+  EXPECT_EQ(device.NoteOnKeys(), std::vector<int>{38});
+  EXPECT_EQ(w.sheet().Line(1), "Chord, x, x, x, x, x, 3, Q");
+  device.Clear();
+  Click(1, 3, Qt::MiddleButton);
+  Click(2, 3, Qt::RightButton);
+  EXPECT_TRUE(device.messages.empty());
+}

@@ -1,0 +1,245 @@
+// The neck and the Tuning menu inside the main window.
+#include <QAction>
+#include <QActionGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+
+#include "support/main_window_fixture.h"
+#include "support/shots.h"
+#include "ui/guitar/neck_marker.h"
+#include "ui/guitar/neck_view.h"
+
+using namespace strumbly;
+using strumbly::test::MainWindowTest;
+using strumbly::test::kCMajor;
+
+namespace {
+
+
+std::vector<QString> FilledMarkerNames(TfrmMain& w) {
+  std::vector<QString> names;
+  for (int s = 0; s < 6; ++s)
+    for (int f = 0; f <= 18; ++f)
+      if (w.neckView->Marker(s, f)->IsFilled()) names.push_back(w.neckView->Marker(s, f)->objectName());
+  return names;
+}
+
+QAction* CheckedTuning(TfrmMain& w) { return w.tuningMenu().UserItem()->actionGroup()->checkedAction(); }
+
+}  // namespace
+
+TEST_F(MainWindowTest, TuningMenuItemsInOrder) {
+  TfrmMain& w = *window;
+  EXPECT_EQ(w.Tuning1->title(), "&Tuning");
+  EXPECT_EQ(w.Tuning1->menuAction()->statusTip(), "Guitar tunings.");
+  const QList<QAction*> items = w.Tuning1->actions();
+  ASSERT_EQ(items.size(), 6);
+  const char* names[] = {"Standard1", "DMajor1", "GMajor1", "DroppedD1", "N8", "Usertuning1"};
+  const char* captions[] = {"&Standard Tuning - E A D G B E", "&D Major Tuning - D A D F# A D",
+                            "&G Major Tuning - D G D G B D", "Dro&pped D Tuning - D A D G B E", "",
+                            "&Custom Tuning - C G C G C E"};
+  const int tags[] = {555555, 355433, 335553, 355555, 0, 133565};
+  for (int i = 0; i < 6; ++i) {
+    SCOPED_TRACE(names[i]);
+    EXPECT_EQ(items[i]->objectName(), names[i]);
+    if (i == 4) {
+      EXPECT_TRUE(items[i]->isSeparator());
+      continue;
+    }
+    EXPECT_EQ(items[i]->text(), captions[i]);
+    EXPECT_EQ(items[i]->data().toInt(), tags[i]);
+    EXPECT_TRUE(items[i]->isCheckable());
+    EXPECT_EQ(items[i]->actionGroup(), w.tuningMenu().UserItem()->actionGroup());
+    EXPECT_EQ(items[i]->statusTip(), i == 5 ? "User selected tuning. Set using File/Settings." : "Guitar Tuning.");
+  }
+  // A new song is in standard tuning.
+  EXPECT_EQ(CheckedTuning(w), w.action("Standard1"));
+  EXPECT_EQ(w.StatusPanel(1), "Standard Tuning - E A D G B E");
+  EXPECT_EQ(w.song().Tuning(), 555555);
+  EXPECT_EQ(w.song().Offsets(), (std::array<int, 6>{0, 0, 0, 0, 0, 0}));
+  EXPECT_FALSE(w.song().Modified());
+}
+
+TEST_F(MainWindowTest, ChoosingATuningAppliesItAndMarksTheSong) {
+  TfrmMain& w = *window;
+  w.action("DMajor1")->trigger();
+  EXPECT_EQ(CheckedTuning(w), w.action("DMajor1"));
+  EXPECT_EQ(w.StatusPanel(1), "D Major Tuning - D A D F# A D");
+  EXPECT_EQ(w.song().Offsets(), (std::array<int, 6>{-2, -2, -1, 0, 0, -2}));
+  EXPECT_EQ(w.song().Tuning(), 355433);
+  EXPECT_TRUE(w.song().Modified());
+
+  w.song().SetModified(false);
+  w.action("DroppedD1")->trigger();
+  EXPECT_EQ(w.StatusPanel(1), "Dropped D Tuning - D A D G B E");
+  EXPECT_EQ(w.song().Offsets(), (std::array<int, 6>{0, 0, 0, 0, 0, -2}));
+  EXPECT_TRUE(w.song().Modified());
+
+  w.action("Usertuning1")->trigger();
+  EXPECT_EQ(CheckedTuning(w), w.action("Usertuning1"));
+  EXPECT_EQ(w.StatusPanel(1), "Custom Tuning - C G C G C E");
+  EXPECT_EQ(w.song().Offsets(), (std::array<int, 6>{0, 1, 0, -2, -2, -4}));
+
+  // A new song goes back to standard tuning and is not modified.
+  w.songFiles().NewSong();
+  EXPECT_EQ(CheckedTuning(w), w.action("Standard1"));
+  EXPECT_EQ(w.StatusPanel(1), "Standard Tuning - E A D G B E");
+  EXPECT_FALSE(w.song().Modified());
+}
+
+TEST_F(MainWindowTest, UserTuningWithAPresetTagChecksThePreset) {
+  TfrmMain& w = *window;
+  w.tuningMenu().SetUserItem("&Custom Tuning - E A D G B E", 555555);
+  EXPECT_EQ(w.tuningMenu().UserItem()->text(), "&Custom Tuning - E A D G B E");
+  w.song().SetTuning(355433);
+  w.tuningMenu().UserItem()->trigger();
+  EXPECT_EQ(CheckedTuning(w), w.action("Standard1"));
+  EXPECT_FALSE(w.tuningMenu().UserItem()->isChecked());
+  EXPECT_EQ(w.StatusPanel(1), "Standard Tuning - E A D G B E");
+  EXPECT_TRUE(w.song().Modified());
+}
+
+TEST_F(MainWindowTest, UnusualTagsFromSongs) {
+  TfrmMain& w = *window;
+  // A string tuned five semitones down has no note name.
+  w.tuningMenu().AdoptSongTuning(505555);
+  w.song().SetTuning(505555);
+  EXPECT_EQ(w.tuningMenu().UserItem()->text(), "&Custom Tuning - E ? D G B E");
+  EXPECT_EQ(CheckedTuning(w), w.tuningMenu().UserItem());
+  EXPECT_EQ(w.StatusPanel(1), "Custom Tuning - E ? D G B E");
+  EXPECT_EQ(w.song().Offsets(), (std::array<int, 6>{0, 0, 0, 0, -5, 0}));
+  EXPECT_FALSE(w.song().Modified());  // only the menu click marks the song
+
+  // Tags too short to read, or negative, give standard tuning and no error.
+  for (std::int32_t tag : {12345, 7, 0, -355433}) {
+    SCOPED_TRACE(tag);
+    w.song().SetTuning(355433);
+    w.song().SetTuning(tag);
+    EXPECT_EQ(w.song().Offsets(), (std::array<int, 6>{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(CheckedTuning(w), w.action("Standard1"));
+    EXPECT_EQ(w.StatusPanel(1), "Standard Tuning - E A D G B E");
+    EXPECT_EQ(w.song().Tuning(), 555555);
+  }
+  EXPECT_TRUE(dialogs->messages.empty());
+}
+
+TEST_F(MainWindowTest, UserTuningItemComesFromTheSettings) {
+  window->settings().MenuTuningName = "&Custom Tuning - D A D G A D";
+  window->settings().MenuTuningTag = 355533;
+  window->song().SetModified(false);
+  ASSERT_TRUE(window->close());
+  TfrmMain& w = Start();
+  EXPECT_EQ(w.tuningMenu().UserItem()->text(), "&Custom Tuning - D A D G A D");
+  EXPECT_EQ(w.tuningMenu().UserItem()->data().toInt(), 355533);
+  EXPECT_EQ(CheckedTuning(w), w.action("Standard1"));  // the song itself starts in standard tuning
+  w.tuningMenu().UserItem()->trigger();
+  EXPECT_EQ(w.StatusPanel(1), "Custom Tuning - D A D G A D");
+  EXPECT_EQ(w.song().Offsets(), (std::array<int, 6>{-2, -2, 0, 0, 0, -2}));
+}
+
+TEST_F(MainWindowTest, CurrentLineDrivesTheNeck) {
+  TfrmMain& w = *window;
+  ASSERT_NE(w.neckView, nullptr);
+  EXPECT_EQ(w.findChild<QWidget*>("shpNeckRect"), w.neckView);
+  EXPECT_EQ(w.neckView->geometry(), QRect(3, 16, 488, 164));
+  EXPECT_EQ(w.neckView->Picture()->mapTo(w.centralWidget(), QPoint(0, 0)), QPoint(5, 18));
+  EXPECT_EQ(w.findChildren<NeckMarker*>().size(), 114);
+
+  SetText(QString("* intro\n") + kCMajor + "\n\nD, x, x, 0, 2, 3, 2, H");
+  w.sheet().SelectLine(1, false);
+  Key(Qt::Key_End);
+  EXPECT_EQ(FilledMarkerNames(w),
+            (std::vector<QString>{"DOT_s01_f00", "DOT_s02_f01", "DOT_s03_f00", "DOT_s04_f02", "DOT_s05_f03"}));
+  Key(Qt::Key_Down);  // blank line: an empty neck
+  EXPECT_TRUE(FilledMarkerNames(w).empty());
+  Key(Qt::Key_Down);
+  EXPECT_EQ(FilledMarkerNames(w), (std::vector<QString>{"DOT_s01_f02", "DOT_s02_f03", "DOT_s03_f02", "DOT_s04_f00"}));
+  Key(Qt::Key_Up);
+  Key(Qt::Key_Up);
+  Key(Qt::Key_Up);  // comment line
+  EXPECT_TRUE(FilledMarkerNames(w).empty());
+  w.sheet().SelectLine(3, false);
+  Key(Qt::Key_End);
+  w.songFiles().NewSong();
+  EXPECT_TRUE(FilledMarkerNames(w).empty());
+}
+
+TEST_F(MainWindowTest, NeckFollowsTheSettings) {
+  TfrmMain& w = *window;
+  EXPECT_TRUE(w.lblFretNumbers->isHidden());
+  EXPECT_EQ(w.lblFretNumbers->objectName(), "lblFretNumbers");
+  EXPECT_EQ(w.lblChordName, w.neckView->ChordNameLabel());
+  w.settings().MarkerShape = kShapeSquare;
+  w.settings().MarkerColor = 0x0000FF;
+  w.settings().ShowChordName = true;
+  w.settings().ShowFretNumbers = true;
+  w.ApplyNeckSettings();
+  SetText(kCMajor);
+  w.sheet().SelectLine(0, false);
+  Key(Qt::Key_End);
+  NeckMarker* m = w.findChild<NeckMarker*>("DOT_s05_f03");
+  ASSERT_TRUE(m && m->IsFilled());
+  EXPECT_EQ(m->Shape(), kShapeSquare);
+  EXPECT_EQ(m->ColorValue(), 0x0000FFu);
+  EXPECT_FALSE(w.lblChordName->isHidden());
+  EXPECT_FALSE(w.lblFretNumbers->isHidden());
+  EXPECT_EQ(w.lblChordName->text(), "C");
+}
+
+TEST_F(MainWindowTest, EditButtonsCarryPictures) {
+  TfrmMain& w = *window;
+  const char* names[] = {"btnWholeNote",     "btnHalfNote",         "btnQuarterNote",    "btnEighthNote",
+                         "btnSixteenthNote", "btnThirtySecondNote", "btnSixtyFourthNote"};
+  for (std::size_t i = 0; i < 7; ++i) {
+    QPushButton* b = w.durationButtons[i];
+    EXPECT_EQ(b->objectName(), names[i]);
+    EXPECT_TRUE(b->text().isEmpty());
+    EXPECT_FALSE(b->icon().isNull());
+    EXPECT_EQ(b->accessibleName(), QString(QChar("WHQESTF"[i])));
+  }
+  // Each duration has its own picture.
+  for (std::size_t i = 1; i < 7; ++i)
+    EXPECT_NE(w.durationButtons[i]->icon().pixmap(12, 21).toImage(),
+              w.durationButtons[i - 1]->icon().pixmap(12, 21).toImage());
+  EXPECT_FALSE(w.btnShiftLeft->icon().isNull());
+  EXPECT_FALSE(w.btnShiftRight->icon().isNull());
+  EXPECT_NE(w.btnShiftLeft->icon().pixmap(20, 14).toImage(), w.btnShiftRight->icon().pixmap(20, 14).toImage());
+}
+
+TEST_F(MainWindowTest, ControlsRightOfTheNeckAtTwoSizes) {
+  TfrmMain& w = *window;
+  w.show();  // resizing a hidden window lays nothing out until it shows
+  for (QSize size : {QSize(800, 640), QSize(1100, 760)}) {
+    w.resize(size);
+    const int width = w.frameGeometry().size().expandedTo(w.size()).width();
+    const int right = w.neckView->geometry().right() + 1;
+    const int panelCentre = w.pnlPlayButtons->x() + w.pnlPlayButtons->width() / 2;
+    EXPECT_GT(w.pnlPlayButtons->x(), right);
+    EXPECT_NEAR(panelCentre, right + (width - right) / 2, 1);
+    // The controls under the neck start below it.
+    EXPECT_GT(w.grpEditControls->y(), w.neckView->geometry().bottom());
+  }
+}
+
+TEST_F(MainWindowTest, ScreenshotsWithAChordOnTheNeck) {
+  TfrmMain& w = *window;
+  w.settings().ShowChordName = true;
+  w.settings().ShowFretNumbers = true;
+  w.ApplyNeckSettings();
+  SetText(QString("* Verse\nG, 3, 2, 0, 0, 0, 3, Q\nEm7, 0, 2, 2, 0, 3, 3, Q\n") + kCMajor + "\nD, x, x, 0, 2, 3, 2, H\n");
+  w.sheet().SelectLine(3, false);
+  Key(Qt::Key_End);
+  w.resize(800, 640);
+  const QPixmap one = test::RenderAt(w, 1.0);
+  const QPixmap two = test::RenderAt(w, 2.0);
+  test::SaveShot(one, "neck_main_window_dpr1");
+  test::SaveShot(two, "neck_main_window_dpr2");
+  ASSERT_EQ(two.size(), one.size() * 2);
+  // The marker of string 5 at fret 3 shows in aqua at both ratios.
+  NeckMarker* m = w.findChild<NeckMarker*>("DOT_s05_f03");
+  const QPoint centre = m->mapTo(&w, QPoint(m->width() / 2, 6));
+  EXPECT_EQ(one.toImage().pixelColor(centre), QColor(0, 255, 255));
+  EXPECT_EQ(two.toImage().pixelColor(centre * 2), QColor(0, 255, 255));
+}
