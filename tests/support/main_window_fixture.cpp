@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "platform/settings_store.h"
+#include "ui/guitar/neck_marker.h"
 
 namespace strumbly::test {
 
@@ -57,5 +58,15 @@ void MainWindowTest::Key(int key, Qt::KeyboardModifiers modifiers) {
 void MainWindowTest::Type(const QString& text) { QTest::keyClicks(window->RichEdit1, text); }
 
 void MainWindowTest::SetText(const QString& text) { window->RichEdit1->setPlainText(text); }
+
+void MainWindowTest::Sheet(const QString& text, int caretLine) {
+  SetText(text);
+  window->sheet().SelectLine(caretLine, false);
+  window->ShowLine(caretLine);
+}
+
+NeckMarker* MainWindowTest::Marker(int string, int fret) {
+  return window->findChild<NeckMarker*>(QString::asprintf("DOT_s%02d_f%02d", string, fret));
+}
 
 }  // namespace strumbly::test

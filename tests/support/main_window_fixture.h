@@ -16,6 +16,10 @@
 #include "ui/sound/instrument_menu.h"
 #include "ui/sound/player.h"
 
+namespace strumbly {
+class NeckMarker;
+}
+
 namespace strumbly::test {
 
 // A chord line used all over the window tests.
@@ -42,6 +46,10 @@ class MainWindowTest : public ::testing::Test {
   void Type(const QString& text);
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
   void SetText(const QString& text);
+  // The sheet's text with the caret at the start of a line, shown.
+  void Sheet(const QString& text, int caretLine);
+  // The neck's marker of string 1..6 at fret 0..18.
+  NeckMarker* Marker(int string, int fret);
 
  private:
   QString previousFolder_;

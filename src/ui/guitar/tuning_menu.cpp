@@ -5,18 +5,14 @@
 #include <QMenu>
 
 #include "ui/qt_text.h"
+#include "ui/radio_menu_item.h"
 
 namespace strumbly {
 
 TuningMenu::TuningMenu(QMenu* menu) : QObject(menu), menu_(menu), group_(new QActionGroup(this)) {
   group_->setExclusive(true);
   auto add = [this](const char* name, const QString& caption, const QString& hint, TuningTag tag) {
-    QAction* item = menu_->addAction(caption);
-    item->setObjectName(name);
-    item->setStatusTip(hint);
-    item->setCheckable(true);
-    item->setData(tag);
-    group_->addAction(item);
+    QAction* item = AddRadioItem(menu_, group_, name, caption, hint, tag);
     connect(item, &QAction::triggered, this, [this, item] { emit chosen(item); });
     return item;
   };

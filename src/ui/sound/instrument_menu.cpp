@@ -6,6 +6,7 @@
 
 #include "core/app/settings.h"
 #include "ui/qt_text.h"
+#include "ui/radio_menu_item.h"
 
 namespace strumbly {
 
@@ -33,12 +34,7 @@ constexpr InstrumentItem kGuitarItems[] = {
 InstrumentMenu::InstrumentMenu(QMenu* menu) : QObject(menu), group_(new QActionGroup(this)) {
   group_->setExclusive(true);
   auto add = [this, menu](const char* name, const QString& caption, const QString& hint, int tag) {
-    QAction* a = menu->addAction(caption);
-    a->setObjectName(name);
-    a->setStatusTip(hint);
-    a->setCheckable(true);
-    a->setData(tag);
-    group_->addAction(a);
+    QAction* a = AddRadioItem(menu, group_, name, caption, hint, tag);
     connect(a, &QAction::triggered, this, [this, a] { emit chosen(a); });
     return a;
   };

@@ -20,12 +20,6 @@ namespace {
 
 class EditingTest : public MainWindowTest {
  protected:
-  // The sheet's text with the caret at the start of a line.
-  void Sheet(const QString& text, int caretLine) {
-    SetText(text);
-    window->sheet().SelectLine(caretLine, false);
-    window->ShowLine(caretLine);
-  }
   QStringList Lines() { return window->sheet().Lines(); }
   QString Selected() { return window->RichEdit1->textCursor().selectedText(); }
   QPushButton* Button(const char* name) { return window->findChild<QPushButton*>(name); }
@@ -191,9 +185,7 @@ TEST_F(EditingTest, TheEditorGetsTheFocusBackAndRenamesOnLeavingTheBox) {
 // The outcomes of pressing a mouse button on a neck marker.
 TEST_F(EditingTest, ClickingTheNeck) {
   TfrmMain& w = *window;
-  auto marker = [&](int string, int fret) {
-    return w.findChild<NeckMarker*>(QString::asprintf("DOT_s%02d_f%02d", string, fret));
-  };
+  auto marker = [&](int string, int fret) { return Marker(string, fret); };
   auto click = [&](int string, int fret, Qt::MouseButton button) {
     NeckMarker* m = marker(string, fret);
     ASSERT_NE(m, nullptr);

@@ -14,7 +14,7 @@ namespace {
 class EditingSoundTest : public SoundWindowTest {
  protected:
   void Click(int string, int fret, Qt::MouseButton button) {
-    QTest::mouseClick(window->findChild<NeckMarker*>(QString::asprintf("DOT_s%02d_f%02d", string, fret)), button);
+    QTest::mouseClick(Marker(string, fret), button);
   }
   std::vector<int> Programs() const {
     std::vector<int> out;

@@ -19,16 +19,8 @@ namespace {
 
 class OneStepTest : public MainWindowTest {
  protected:
-  void Sheet(const QString& text, int caretLine) {
-    SetText(text);
-    window->sheet().SelectLine(caretLine, false);
-    window->ShowLine(caretLine);
-  }
   // One Ctrl+Z through the Edit menu.
   void UndoOnce() { window->action("Undo1")->trigger(); }
-  NeckMarker* Marker(int string, int fret) {
-    return window->findChild<NeckMarker*>(QString::asprintf("DOT_s%02d_f%02d", string, fret));
-  }
 };
 
 }  // namespace
