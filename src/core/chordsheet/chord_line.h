@@ -40,9 +40,6 @@ std::string ParseChordText(std::string_view text, int lineIndex, ChordRecord& re
 
 // Classifies a record by its parse result and name, as every user does.
 RecordKind KindOf(const ChordRecord& record, const std::string& error);
-inline bool IsChordRecord(const ChordRecord& r, const std::string& error) {
-  return KindOf(r, error) == RecordKind::Chord;
-}
 
 // "C, x, 3, 2, 0, 1, 0, Q": name, frets from string 6 to 1, duration.
 std::string FormatChordLine(const ChordRecord& record);
