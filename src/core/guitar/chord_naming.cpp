@@ -175,8 +175,8 @@ std::vector<ChordSpelling> NameNotes(const std::vector<int>& notes) {
     if (Fits(chord, set)) names.push_back(chord);
   }
 
-  // Otherwise the lowest note is the bass under a chord on another root:
-  // an inversion when it is one of the chord's tones, a foreign bass when
+  // Then the lowest note as the bass under a chord on another root: an
+  // inversion when it is one of the chord's tones, a bass of its own when
   // not. Simpler chords come first, so a walking bass under a triad reads
   // as G/F# rather than Gmaj7/F#.
   struct Ranked {
@@ -190,7 +190,11 @@ std::vector<ChordSpelling> NameNotes(const std::vector<int>& notes) {
     for (const ChordKindInfo& info : kKinds) {
       const ChordSpelling chord{root, info.kind, set.bass};
       if (!Fits(chord, set)) continue;
-      const bool foreign = !(Transpose(info.tones, root) & (1u << set.bass));
+      const std::uint16_t tones = Transpose(info.tones, root);
+      const bool foreign = !(tones & (1u << set.bass));
+      // Over a bass of its own the chord has to be whole to be heard as
+      // itself: E A over C is an A minor chord, not Esus4/C or A5/C.
+      if (foreign && (info.kind == ChordKind::Power || (set.classes & tones) != tones)) continue;
       slash.push_back({LikelinessRank(info.kind), foreign ? 1 : 0, chord});
     }
   }
