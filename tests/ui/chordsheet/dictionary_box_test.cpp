@@ -13,23 +13,11 @@
 
 #include "platform/command_error.h"
 #include "platform/dictionary_file.h"
+#include "support/file_bytes.h"
 
 using namespace strumbly;
 
 namespace {
-
-std::string ReadAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-  return f.readAll().toStdString();
-}
-
-void WriteAll(const QString& path, const std::string& bytes) {
-  QDir().mkpath(QFileInfo(path).absolutePath());
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 class DictionaryBoxTest : public ::testing::Test {
  protected:
@@ -49,22 +37,22 @@ TEST_F(DictionaryBoxTest, FirstRunFillsTheListFromTheShippedDictionary) {
   EXPECT_EQ(dictionary.fileName(), file());
   const QStringList shipped = dictionary.entries();
   EXPECT_GE(shipped.size(), 150);
-  EXPECT_EQ(ReadAll(file()), ReadAll(STRUMBLY_SOURCE_DIR "/resources/dictionary/CHORDS.DCT"));
+  EXPECT_EQ(test::ReadFileBytes(file()), test::ReadFileBytes(STRUMBLY_SOURCE_DIR "/resources/dictionary/CHORDS.DCT"));
   EXPECT_FALSE(combo.isEditable());  // pick only
   EXPECT_EQ(combo.currentIndex(), -1);
 }
 
 TEST_F(DictionaryBoxTest, LoadKeepsFileOrderOrSorts) {
-  WriteAll(file(), kThree);
+  test::WriteFileBytes(file(), kThree);
   dictionary.load(install(), false);
   EXPECT_EQ(dictionary.entries(), (QStringList{"G, 3, 2, 0, 0, 0, 3, Q", "am, x, 0, 2, 2, 1, 0, Q", "C, x, 3, 2, 0, 1, 0, Q"}));
   dictionary.load(install(), true);
   EXPECT_EQ(dictionary.entries(), (QStringList{"am, x, 0, 2, 2, 1, 0, Q", "C, x, 3, 2, 0, 1, 0, Q", "G, 3, 2, 0, 0, 0, 3, Q"}));
-  EXPECT_EQ(ReadAll(file()), kThree);  // nothing is written before exit
+  EXPECT_EQ(test::ReadFileBytes(file()), kThree);  // nothing is written before exit
 }
 
 TEST_F(DictionaryBoxTest, SortingOnSortsAtOnceAndOffKeepsTheOrder) {
-  WriteAll(file(), kThree);
+  test::WriteFileBytes(file(), kThree);
   dictionary.load(install(), false);
   combo.setCurrentIndex(0);  // G shown
   dictionary.setSorted(true);
@@ -74,11 +62,11 @@ TEST_F(DictionaryBoxTest, SortingOnSortsAtOnceAndOffKeepsTheOrder) {
   dictionary.setSorted(false);
   EXPECT_EQ(dictionary.entries().first(), "am, x, 0, 2, 2, 1, 0, Q");
   dictionary.save();
-  EXPECT_EQ(ReadAll(file()), "am, x, 0, 2, 2, 1, 0, Q\r\nC, x, 3, 2, 0, 1, 0, Q\r\nG, 3, 2, 0, 0, 0, 3, Q\r\n");
+  EXPECT_EQ(test::ReadFileBytes(file()), "am, x, 0, 2, 2, 1, 0, Q\r\nC, x, 3, 2, 0, 1, 0, Q\r\nG, 3, 2, 0, 0, 0, 3, Q\r\n");
 }
 
 TEST_F(DictionaryBoxTest, PickingAnEntryHandsOverItsLine) {
-  WriteAll(file(), "C, x, 3, 2, 0, 1, 0, Q\r\n\r\nbad line\r\n");
+  test::WriteFileBytes(file(), "C, x, 3, 2, 0, 1, 0, Q\r\n\r\nbad line\r\n");
   dictionary.load(install(), false);
   QSignalSpy picked(&dictionary, &DictionaryBox::chordPicked);
   combo.setCurrentIndex(0);  // the program's own change is no pick
@@ -114,7 +102,7 @@ TEST_F(DictionaryBoxTest, ReplacingFromTheSongsTenLines) {
                                                "D, x, x, 0, 2, 3, 2, Q", "E, 0, 2, 2, 1, 0, 0, Q",
                                                "Em, 0, 2, 2, 0, 0, 0, Q", "G, 3, 2, 0, 0, 0, 3, Q"}));
   dictionary.save();
-  EXPECT_EQ(ReadAll(file()), "\r\nAm, x, 0, 2, 2, 1, 0, Q\r\nC, x, 3, 2, 0, 1, 0, Q\r\nD, x, x, 0, 2, 3, 2, Q\r\n"
+  EXPECT_EQ(test::ReadFileBytes(file()), "\r\nAm, x, 0, 2, 2, 1, 0, Q\r\nC, x, 3, 2, 0, 1, 0, Q\r\nD, x, x, 0, 2, 3, 2, Q\r\n"
                              "E, 0, 2, 2, 1, 0, 0, Q\r\nEm, 0, 2, 2, 0, 0, 0, Q\r\nG, 3, 2, 0, 0, 0, 3, Q\r\n");
 }
 
@@ -135,14 +123,14 @@ TEST_F(DictionaryBoxTest, UnreadableFileIsReportedAndLeftAlone) {
   // A list the user made anew is saved.
   dictionary.replaceFromSong({"A, x, 0, 2, 2, 2, 0, Q"});
   dictionary.save();
-  EXPECT_EQ(ReadAll(file()), "A, x, 0, 2, 2, 2, 0, Q\r\n");
+  EXPECT_EQ(test::ReadFileBytes(file()), "A, x, 0, 2, 2, 2, 0, Q\r\n");
 }
 
 TEST_F(DictionaryBoxTest, SaveFailureIsReported) {
-  WriteAll(file(), kThree);
+  test::WriteFileBytes(file(), kThree);
   dictionary.load(install(), false);
   QDir(install()).removeRecursively();
-  WriteAll(install(), "a file where the folder was");
+  test::WriteFileBytes(install(), "a file where the folder was");
   try {
     dictionary.save();
     ADD_FAILURE() << "no error";
