@@ -1,5 +1,7 @@
 #include "platform/settings_store.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,7 +24,20 @@ QString BackupPathOf(const QString& path) { return path + ".bak"; }
 
 IniSettingsStore::IniSettingsStore() : IniSettingsStore(UserSettingsPath()) {}
 
-IniSettingsStore::IniSettingsStore(const QString& path) : path_(path) {
+IniSettingsStore::IniSettingsStore(const QString& path) : path_(path) { Load(); }
+
+IniSettingsStore::Stamp IniSettingsStore::StampNow() const {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path_).constData(), &st) != 0) return {};
+  return {static_cast<long long>(st.st_size), static_cast<long long>(st.st_mtim.tv_sec),
+          static_cast<long long>(st.st_mtim.tv_nsec), static_cast<long long>(st.st_ino)};
+}
+
+void IniSettingsStore::Load() {
+  ini_ = IniFile();
+  oldText_.clear();
+  unreadable_ = hadErrors_ = false;
+  loaded_ = StampNow();
   if (!QFileInfo::exists(path_)) return;  // a first run
   try {
     // Regular files only, never blocking on a pipe or reading a device.
@@ -59,12 +74,17 @@ std::optional<std::string> IniSettingsStore::Read(const std::string& section, co
 
 void IniSettingsStore::Write(const std::string& section, const std::string& name, const std::string& value) {
   ini_.Set(section, name, value);
+  written_.push_back({section, name, value});
   if (firstWritten_.empty()) firstWritten_ = name;
 }
 
 void IniSettingsStore::Commit() {
   const std::string name = firstWritten_.empty() ? std::string("Options") : firstWritten_;
   firstWritten_.clear();
+  if (StampNow() != loaded_) {
+    Load();
+    for (const Written& w : written_) ini_.Set(w.section, w.name, w.value);
+  }
   try {
     QDir().mkpath(QFileInfo(path_).absolutePath());
     if (hadErrors_) {
@@ -84,6 +104,8 @@ void IniSettingsStore::Commit() {
   }
   hadErrors_ = unreadable_ = false;
   oldText_.clear();
+  written_.clear();
+  loaded_ = StampNow();
 }
 
 QString DefaultInstallDir() {

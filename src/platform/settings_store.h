@@ -4,6 +4,7 @@
 // when the store is made and written whole, safely, by Commit.
 #include <QString>
 #include <string>
+#include <vector>
 
 #include "core/app/ini_file.h"
 #include "core/app/settings.h"
@@ -24,12 +25,25 @@ class IniSettingsStore : public SettingsStore {
   // of the lines left out when some could not be read.
   std::string LoadProblem() const override;
   QString path() const { return path_; }
+  // A file changed by another run since it was read is read again before
+  // the commit, and only the values written here replace its values.
   // Throws the load problem of a file that could not be read at all. The
   // window asks LoadProblem instead; this stays until it does.
   void CheckReadable() const;
 
  private:
+  struct Stamp {
+    long long size = -1, seconds = 0, nanoseconds = 0, inode = 0;
+    bool operator==(const Stamp&) const = default;
+  };
+  struct Written {
+    std::string section, name, value;
+  };
+  void Load();
+  Stamp StampNow() const;
   QString path_;
+  Stamp loaded_;
+  std::vector<Written> written_;
   IniFile ini_;
   std::string oldText_;     // the file as read, for the copy kept when it had errors
   bool unreadable_ = false;  // the file exists but could not be read

@@ -128,3 +128,23 @@ TEST(IniSettingsStore, AFileThatCannotBeReadIsReportedAndAWriteFailureOnlyWhenIt
   EXPECT_EQ(CommitError(first), "");
   EXPECT_EQ(ReadAll(fresh), "[Options]\nPrompts=0\n");
 }
+
+TEST(IniSettingsStore, ValuesAnotherRunWroteMeanwhileAreKept) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("Strumbly.conf");
+  Put(path, "[Options]\nPrompts=0\n");
+  IniSettingsStore first(path);
+  {
+    IniSettingsStore second(path);
+    second.Write("Midi", "SoundFont", "/fonts/a.sf2");
+    second.Write("Options", "Prompts", "1");
+    second.Commit();
+  }
+  first.Write("Options", "LastDir", "/songs");
+  first.Write("Options", "Prompts", "0");
+  first.Commit();
+  IniSettingsStore back(path);
+  EXPECT_EQ(back.Read("Midi", "SoundFont"), "/fonts/a.sf2");
+  EXPECT_EQ(back.Read("Options", "LastDir"), "/songs");
+  EXPECT_EQ(back.Read("Options", "Prompts"), "0");  // this run's own value wins
+}
