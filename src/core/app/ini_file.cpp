@@ -79,7 +79,6 @@ std::string EscapeIniValue(std::string_view value) {
 std::optional<std::string> UnescapeIniValue(std::string_view text) {
   text = Trim(text);
   std::string out;
-  if (text.starts_with("@@")) text.remove_prefix(1);
   bool quoted = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char c = text[i];
@@ -115,6 +114,8 @@ std::optional<std::string> UnescapeIniValue(std::string_view text) {
     }
   }
   if (quoted) return std::nullopt;
+  // After the quotes are gone, as other readers do: "@@" is a plain '@'.
+  if (out.starts_with("@@")) out.erase(0, 1);
   return out;
 }
 
