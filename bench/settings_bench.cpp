@@ -22,6 +22,17 @@ QString WriteLargeSettings(const QString& path) {
   return path;
 }
 
+// Start-up's part: the file read and every setting taken from it.
+void BM_Load5MbSettings(benchmark::State& state) {
+  QTemporaryDir dir;
+  const QString path = WriteLargeSettings(dir.filePath("Strumbly.conf"));
+  for (auto _ : state) {
+    IniSettingsStore store(path);
+    benchmark::DoNotOptimize(LoadSettings(store, "/install"));
+  }
+}
+BENCHMARK(BM_Load5MbSettings)->Unit(benchmark::kMillisecond);
+
 // The store alone: read, load every setting, write every setting, commit.
 void BM_LoadAndSave5MbSettings(benchmark::State& state) {
   QTemporaryDir dir;

@@ -58,7 +58,12 @@ std::string TargetOf(const std::string& path) {
 std::string ReadSongFile(const QString& path) {
   const QByteArray name = QFile::encodeName(path);
   const QString cannotOpen = "Cannot open file " + path;
-  // Non-blocking, so that a pipe or a device does not hold the program up.
+  // Only a regular file is opened: opening some devices has effects of its
+  // own (a tape rewinds), and a pipe may never end.
+  struct stat named {};
+  if (::stat(name.constData(), &named) != 0 || !S_ISREG(named.st_mode)) throw CommandError(cannotOpen);
+  // Non-blocking, so that a pipe or a device put there since does not hold
+  // the program up; checked again below.
   Descriptor fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) throw CommandError(cannotOpen);
   struct stat st {};

@@ -12,7 +12,14 @@ std::string Lower(std::string_view s) {
   return out;
 }
 
-std::string KeyOf(std::string_view section, std::string_view name) { return Lower(section) + '\n' + Lower(name); }
+std::string KeyOf(std::string_view section, std::string_view name) {
+  std::string key;
+  key.reserve(section.size() + name.size() + 1);
+  for (char c : section) key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  key += '\n';
+  for (char c : name) key += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return key;
+}
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
@@ -139,16 +146,23 @@ IniFile IniFile::Parse(std::string_view text) {
     }
     const std::size_t eq = line.find('=');
     const std::string_view name = eq == std::string_view::npos ? std::string_view{} : Trim(line.substr(0, eq));
-    const std::optional<std::string> value =
+    std::optional<std::string> value =
         name.empty() ? std::nullopt : UnescapeIniValue(line.substr(eq + 1));
     if (!value) {
       ini.badLines_.push_back(number);
       continue;
     }
     if (current == std::string::npos) current = ini.SectionFor("General");
-    ini.Set(ini.sections_[current].name, name, *value);
+    ini.Add(current, name, std::move(*value));
   }
   return ini;
+}
+
+void IniFile::Add(std::size_t section, std::string_view name, std::string&& value) {
+  std::vector<Entry>& entries = sections_[section].entries;
+  const auto [it, added] = index_.try_emplace(KeyOf(sections_[section].name, name), section, entries.size());
+  if (added) entries.push_back({std::string(name), std::move(value)});
+  else entries[it->second.second] = {std::string(name), std::move(value)};
 }
 
 std::size_t IniFile::SectionFor(std::string_view section) {
@@ -166,11 +180,7 @@ std::optional<std::string> IniFile::Get(std::string_view section, std::string_vi
 void IniFile::Set(std::string_view section, std::string_view name, std::string_view value) {
   const std::size_t s = SectionFor(section);
   sections_[s].name = section;
-  const auto [it, added] = index_.try_emplace(KeyOf(section, name), s, sections_[s].entries.size());
-  if (added) sections_[s].entries.push_back({});
-  Entry& entry = sections_[s].entries[it->second.second];
-  entry.name = name;
-  entry.value = value;
+  Add(s, name, std::string(value));
 }
 
 std::string IniFile::Format() const {

@@ -41,6 +41,7 @@ class IniFile {
     std::vector<Entry> entries;
   };
   std::size_t SectionFor(std::string_view section);
+  void Add(std::size_t section, std::string_view name, std::string&& value);
 
   std::vector<Section> sections_;
   std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> section
