@@ -51,6 +51,14 @@ void BM_Save100kLineSong(benchmark::State& state) {
 }
 BENCHMARK(BM_Save100kLineSong)->Unit(benchmark::kMillisecond);
 
+// Open of a 10 MB song of ordinary chord lines (about 350,000 lines): the
+// whole command, reading and the editor together.
+void BM_Open10MbChordSong(benchmark::State& state) {
+  BenchWindow b(nullptr);
+  OpenAndShow(state, b, WriteSong(b, 350000));
+}
+BENCHMARK(BM_Open10MbChordSong)->Unit(benchmark::kMillisecond)->Iterations(2);
+
 // Files that must open without hanging, once each.
 void BM_OpenSingle10MbLine(benchmark::State& state) {
   BenchWindow b(nullptr);

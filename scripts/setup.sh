@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake ninja-build pkg-config
+  # fuzzing (clang with libFuzzer)
+  clang
   # program
   qt6-base-dev qt6-base-dev-tools libfluidsynth-dev librtmidi-dev fluid-soundfont-gm timgm6mb-soundfont
   # tests and benchmarks

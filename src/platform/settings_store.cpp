@@ -1,70 +1,111 @@
 #include "platform/settings_store.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 #include "platform/command_error.h"
+#include "platform/song_io.h"
 
 namespace strumbly {
 
 namespace {
+
 QString UserSettingsPath() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/Strumbly/Strumbly.conf";
 }
+
+QString BackupPathOf(const QString& path) { return path + ".bak"; }
+
 }  // namespace
 
 IniSettingsStore::IniSettingsStore() : IniSettingsStore(UserSettingsPath()) {}
 
-IniSettingsStore::IniSettingsStore(const QString& path)
-    : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
+IniSettingsStore::IniSettingsStore(const QString& path) : path_(path) { Load(); }
 
-void IniSettingsStore::CheckReadable() const {
-  QFileInfo info(settings_->fileName());
-  if (settings_->status() != QSettings::NoError || (info.exists() && (!info.isFile() || !info.isReadable())))
-    throw CommandError(QString("Cannot open file %1").arg(settings_->fileName()));
+IniSettingsStore::Stamp IniSettingsStore::StampNow() const {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path_).constData(), &st) != 0) return {};
+  return {static_cast<long long>(st.st_size), static_cast<long long>(st.st_mtim.tv_sec),
+          static_cast<long long>(st.st_mtim.tv_nsec), static_cast<long long>(st.st_ino)};
 }
 
-// Section and value names are matched without regard to letter case: the
-// stored key with the same names in any case is the value.
-QString IniSettingsStore::KeyFor(const QString& section, const QString& name) const {
-  const QStringList groups = settings_->childGroups();
-  for (const QString& g : groups) {
-    if (g.compare(section, Qt::CaseInsensitive) != 0) continue;
-    settings_->beginGroup(g);
-    const QStringList keys = settings_->childKeys();
-    settings_->endGroup();
-    for (const QString& k : keys)
-      if (k.compare(name, Qt::CaseInsensitive) == 0) return g + "/" + k;
+void IniSettingsStore::Load() {
+  ini_ = IniFile();
+  oldText_.clear();
+  unreadable_ = hadErrors_ = false;
+  loaded_ = StampNow();
+  if (!QFileInfo::exists(path_)) return;  // a first run
+  try {
+    // Regular files only, never blocking on a pipe or reading a device.
+    oldText_ = ReadSongFile(path_);
+  } catch (const CommandError&) {
+    unreadable_ = hadErrors_ = true;
+    return;
   }
-  return section + "/" + name;
+  ini_ = IniFile::Parse(oldText_);
+  hadErrors_ = !ini_.badLines().empty();
+  if (!hadErrors_) oldText_.clear();
+}
+
+std::string IniSettingsStore::LoadProblem() const {
+  const std::string file = path_.toStdString();
+  if (unreadable_) return "Cannot open file " + file;
+  const auto& bad = ini_.badLines();
+  if (bad.empty()) return {};
+  std::string lines;
+  for (std::size_t i = 0; i < bad.size() && i < 5; ++i) lines += (i ? ", " : "") + std::to_string(bad[i]);
+  if (bad.size() > 5) lines += " and " + std::to_string(bad.size() - 5) + " more";
+  return "Some lines of the settings file " + file + " could not be read (line" + (bad.size() > 1 ? "s " : " ") +
+         lines + "). They are left out and the other settings are used; a copy of the file is kept as " +
+         BackupPathOf(path_).toStdString() + ".";
+}
+
+void IniSettingsStore::CheckReadable() const {
+  if (unreadable_) throw CommandError(QString::fromStdString(LoadProblem()));
 }
 
 std::optional<std::string> IniSettingsStore::Read(const std::string& section, const std::string& name) {
-  const QString key = KeyFor(QString::fromStdString(section), QString::fromStdString(name));
-  const QVariant v = settings_->value(key);
-  if (!v.isValid()) return std::nullopt;
-  if (v.typeId() == QMetaType::QStringList) return v.toStringList().join(',').toStdString();
-  return v.toString().toStdString();
+  return ini_.Get(section, name);
 }
 
 void IniSettingsStore::Write(const std::string& section, const std::string& name, const std::string& value) {
-  const QString sec = QString::fromStdString(section);
-  const QString nm = QString::fromStdString(name);
-  // The value keeps one name: an old spelling in another letter case goes.
-  const QString existing = KeyFor(sec, nm);
-  if (existing != sec + "/" + nm) settings_->remove(existing);
-  settings_->setValue(sec + "/" + nm, QString::fromStdString(value));
+  ini_.Set(section, name, value);
+  written_.push_back({section, name, value});
   if (firstWritten_.empty()) firstWritten_ = name;
 }
 
 void IniSettingsStore::Commit() {
-  QDir().mkpath(QFileInfo(settings_->fileName()).absolutePath());
-  settings_->sync();
   const std::string name = firstWritten_.empty() ? std::string("Options") : firstWritten_;
   firstWritten_.clear();
-  if (settings_->status() != QSettings::NoError)
+  if (StampNow() != loaded_) {
+    Load();
+    for (const Written& w : written_) ini_.Set(w.section, w.name, w.value);
+  }
+  try {
+    QDir().mkpath(QFileInfo(path_).absolutePath());
+    if (hadErrors_) {
+      // The user's own text may hold what the lines left out meant; it is
+      // kept before the file is written over.
+      const QString backup = BackupPathOf(path_);
+      if (!unreadable_) {
+        WriteFileSafely(backup, oldText_);
+      } else if (QFileInfo(path_).isFile()) {
+        QFile::remove(backup);
+        QFile::copy(path_, backup);
+      }
+    }
+    WriteFileSafely(path_, ini_.Format());
+  } catch (const CommandError&) {
     throw CommandError(QString("Failed to set data for '%1'").arg(QString::fromStdString(name)));
+  }
+  hadErrors_ = unreadable_ = false;
+  oldText_.clear();
+  written_.clear();
+  loaded_ = StampNow();
 }
 
 QString DefaultInstallDir() {

@@ -1,6 +1,8 @@
 #include "platform/song_io.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -14,6 +16,7 @@
 
 #include "core/app/song_names.h"
 #include "platform/command_error.h"
+#include "platform/file_operations.h"
 
 namespace strumbly {
 
@@ -32,28 +35,10 @@ class Descriptor {
   Descriptor(const Descriptor&) = delete;
   Descriptor& operator=(const Descriptor&) = delete;
   int get() const { return fd_; }
-  // Closes now and reports the close's own failure (a delayed write error).
-  int Close() {
-    const int rc = ::close(fd_);
-    fd_ = -1;
-    return rc;
-  }
 
  private:
   int fd_;
 };
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
 
 // A link names the file to replace; everything else stands for itself.
 std::string TargetOf(const std::string& path) {
@@ -73,7 +58,12 @@ std::string TargetOf(const std::string& path) {
 std::string ReadSongFile(const QString& path) {
   const QByteArray name = QFile::encodeName(path);
   const QString cannotOpen = "Cannot open file " + path;
-  // Non-blocking, so that a pipe or a device does not hold the program up.
+  // Only a regular file is opened: opening some devices has effects of its
+  // own (a tape rewinds), and a pipe may never end.
+  struct stat named {};
+  if (::stat(name.constData(), &named) != 0 || !S_ISREG(named.st_mode)) throw CommandError(cannotOpen);
+  // Non-blocking, so that a pipe or a device put there since does not hold
+  // the program up; checked again below.
   Descriptor fd(::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
   if (fd.get() < 0) throw CommandError(cannotOpen);
   struct stat st {};
@@ -104,6 +94,10 @@ std::string ReadSongFile(const QString& path) {
 }
 
 void WriteFileSafely(const QString& path, std::string_view bytes) {
+  WriteFileSafely(path, bytes, SystemFileOperations());
+}
+
+void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations& ops) {
   const std::string target = TargetOf(QFile::encodeName(path).toStdString());
   std::string folder = FolderOf(target);
   if (folder.empty()) folder = ".";
@@ -113,40 +107,105 @@ void WriteFileSafely(const QString& path, std::string_view bytes) {
   struct stat old {};
   const bool replacing = ::stat(target.c_str(), &old) == 0;
   if (replacing && S_ISDIR(old.st_mode)) Fail(EISDIR);
+  // Renaming over a file needs only the folder's permission, so a file the
+  // user may not write (or marked read-only, which even the superuser
+  // respects here) is refused as writing into it would be.
+  if (replacing && (::access(target.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
+    throw CommandError("File access denied: " + path);
+
+  RemoveStaleTemporaries(QFile::decodeName(QByteArray::fromStdString(folder)));
 
   // A fresh name beside the target; O_EXCL never takes over another file.
   static std::atomic<unsigned> counter{0};
   std::string temp;
   int fdValue = -1;
   for (int attempt = 0; attempt < 100 && fdValue < 0; ++attempt) {
-    temp = (folder == "/" ? "" : folder) + "/." + name + "." + std::to_string(::getpid()) + "." +
-           std::to_string(counter++) + ".tmp";
-    fdValue = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    temp = (folder == "/" ? "" : folder) + "/" + TemporaryName(name, ::getpid(), counter++);
+    fdValue = ops.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fdValue < 0 && errno != EEXIST) Fail(errno);
   }
-  if (fdValue < 0) Fail(EEXIST);
-  Descriptor fd(fdValue);
+  if (fdValue < 0)
+    throw CommandError("Cannot create file " + QFile::decodeName(QByteArray::fromStdString(temp)) +
+                       ": a file of that name is already there.");
 
+  bool open = true;
   auto failAndRemove = [&](int error) {
-    ::unlink(temp.c_str());
+    if (open) ops.Close(fdValue);
+    ops.Unlink(temp.c_str());
     Fail(error);
   };
   if (replacing) {
     // The new file takes the old one's permissions and, where allowed, owner.
-    ::fchmod(fd.get(), old.st_mode & 07777);
-    if (::fchown(fd.get(), old.st_uid, old.st_gid) != 0) {
+    ::fchmod(fdValue, old.st_mode & 07777);
+    if (::fchown(fdValue, old.st_uid, old.st_gid) != 0) {
       // Not permitted for a file owned by someone else; the new file keeps
       // the user's own ownership.
     }
   }
-  if (!WriteAll(fd.get(), bytes)) failAndRemove(errno);
-  if (::fsync(fd.get()) != 0) failAndRemove(errno);
-  if (fd.Close() != 0) failAndRemove(errno);
-  if (::rename(temp.c_str(), target.c_str()) != 0) failAndRemove(errno);
+  for (std::string_view rest = bytes; !rest.empty();) {
+    const ssize_t n = ops.Write(fdValue, rest.data(), rest.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      failAndRemove(errno);
+    }
+    rest.remove_prefix(static_cast<std::size_t>(n));
+  }
+  if (ops.Fsync(fdValue) != 0) failAndRemove(errno);
+  open = false;
+  // The close's own failure is a delayed write error.
+  if (ops.Close(fdValue) != 0) failAndRemove(errno);
+  if (ops.Rename(temp.c_str(), target.c_str()) != 0) failAndRemove(errno);
 
   // The rename itself reaches the disk with the folder's entry.
-  Descriptor dir(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir.get() >= 0) ::fsync(dir.get());
+  const int dir = ops.Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+  if (dir >= 0) {
+    ops.Fsync(dir);
+    ops.Close(dir);
+  }
+}
+
+std::string TemporaryName(const std::string& name, long pid, unsigned serial) {
+  return "." + name + "." + std::to_string(pid) + "." + std::to_string(serial) + ".tmp";
+}
+
+void RemoveStaleTemporaries(const QString& folder) {
+  const QByteArray encoded = QFile::encodeName(folder);
+  DIR* dir = ::opendir(encoded.constData());
+  if (!dir) return;
+  const std::string base = encoded.toStdString() + "/";
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::optional<long> pid = TemporaryOwner(entry->d_name);
+    // A live process, ours included, may still be writing its file; a
+    // process that may not be signalled (EPERM) is alive too.
+    if (!pid || *pid == ::getpid() || ::kill(static_cast<pid_t>(*pid), 0) == 0 || errno != ESRCH) continue;
+    const std::string full = base + entry->d_name;
+    struct stat st {};
+    if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) ::unlink(full.c_str());
+  }
+  ::closedir(dir);
+}
+
+std::optional<long> TemporaryOwner(std::string_view entry) {
+  // ".NAME.PID.SERIAL.tmp", read from the end.
+  constexpr std::string_view suffix = ".tmp";
+  if (entry.size() < 2 || entry.front() != '.' || !entry.ends_with(suffix)) return std::nullopt;
+  entry.remove_suffix(suffix.size());
+  auto number = [&entry]() -> std::optional<long> {
+    const auto dot = entry.rfind('.');
+    if (dot == std::string_view::npos || dot + 1 == entry.size() || entry.size() - dot > 11) return std::nullopt;
+    long value = 0;
+    for (char c : entry.substr(dot + 1)) {
+      if (c < '0' || c > '9') return std::nullopt;
+      value = value * 10 + (c - '0');
+    }
+    entry = entry.substr(0, dot);
+    return value;
+  };
+  if (!number()) return std::nullopt;  // the serial
+  const std::optional<long> pid = number();
+  // What is left is the dot and the song's own name.
+  if (!pid || *pid <= 0 || entry.size() < 2) return std::nullopt;
+  return pid;
 }
 
 std::optional<QString> FindSongFile(const QString& chosen) {

@@ -8,6 +8,8 @@
 
 namespace strumbly {
 
+class FileOperations;
+
 // The whole file's bytes. Throws "Cannot open file PATH" when it cannot be
 // opened or read (a folder, a device, no permission) and a clear message
 // for a file larger than kMaxSongFileBytes.
@@ -18,7 +20,20 @@ std::string ReadSongFile(const QString& path);
 // so the old file stays whole until the new one is. A link is followed and
 // its target replaced; the old file's permissions are kept. Throws with the
 // system's error text ("Disk full", "File access denied", ...).
+// A target that exists but may not be written, or is marked read-only, is
+// refused with "File access denied: PATH". Temporary files that killed
+// saves left in the folder are removed first.
 void WriteFileSafely(const QString& path, std::string_view bytes);
+// The same through the given system calls (tests record or fail them).
+void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations& ops);
+
+// The hidden temporary file a save writes beside NAME: ".NAME.PID.SERIAL.tmp".
+std::string TemporaryName(const std::string& name, long pid, unsigned serial);
+// The PID in a name of that pattern; nullopt for any other name.
+std::optional<long> TemporaryOwner(std::string_view entry);
+// Removes the user's own temporary files in the folder whose process is
+// gone (a save that was killed or crashed). Files of live processes stay.
+void RemoveStaleTemporaries(const QString& folder);
 
 // The song file that the name chosen in the open dialog stands for: the name
 // with its extension replaced by ".sly"; when no such file exists, a file of

@@ -124,8 +124,9 @@ TEST(SongIo, AProgramKilledInTheMiddleOfASaveLeavesTheOldFileWhole) {
   EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
   EXPECT_EQ(ReadAll(path), old);
   // The partial new text is only in a hidden file beside it.
-  for (const QString& name : Entries(dir.path()))
+  for (const QString& name : Entries(dir.path())) {
     if (name != "song.sly") EXPECT_TRUE(name.startsWith(".song.sly.")) << name.toStdString();
+  }
 }
 
 TEST(SongIo, FilesThatCannotBeReadAreReportedWithoutHanging) {
@@ -172,4 +173,9 @@ TEST(SongIo, TheChosenNameFindsItsSongFile) {
   WriteAll(dir.filePath("notes.txt"), "f");
   EXPECT_EQ(FindSongFile(dir.filePath("notes.txt")), std::nullopt);
   EXPECT_EQ(FindSongFile(dir.filePath("missing/x.sly")), std::nullopt);
+}
+
+TEST(SongIo, DevicesAreRefusedWithoutReadingThem) {
+  for (const QString device : {"/dev/zero", "/dev/null", "/dev/urandom"})
+    EXPECT_EQ(ErrorOf([&] { ReadSongFile(device); }), "Cannot open file " + device);
 }

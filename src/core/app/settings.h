@@ -16,6 +16,10 @@ class SettingsStore {
   virtual void Write(const std::string& section, const std::string& name, const std::string& value) = 0;
   // Makes the written values permanent; throws when they cannot be stored.
   virtual void Commit() {}
+  // What went wrong when the stored values were read, as the text to show
+  // the user; empty when nothing did. The values that could be read are
+  // still given by Read.
+  virtual std::string LoadProblem() const { return {}; }
 };
 
 struct Settings {

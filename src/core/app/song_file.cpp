@@ -47,8 +47,8 @@ bool IsValidUtf8(std::string_view s) {
   return true;
 }
 
-std::string DecodeSongText(std::string_view bytes) {
-  if (IsValidUtf8(bytes)) return std::string(bytes);
+namespace {
+std::string Latin1ToUtf8(std::string_view bytes) {
   std::string out;
   out.reserve(bytes.size() + bytes.size() / 8);
   for (char ch : bytes) {
@@ -62,6 +62,11 @@ std::string DecodeSongText(std::string_view bytes) {
   }
   return out;
 }
+}  // namespace
+
+std::string DecodeSongText(std::string_view bytes) {
+  return IsValidUtf8(bytes) ? std::string(bytes) : Latin1ToUtf8(bytes);
+}
 
 bool HasInfoPrefix(std::string_view line, int index) {
   return line.substr(0, 8) == kInfoPrefixes[index];
@@ -74,7 +79,8 @@ std::optional<std::int32_t> InfoValue(std::string_view line) {
 
 SongText ReadSongText(std::string_view bytes) {
   SongText song;
-  song.lines = SplitLines(DecodeSongText(bytes));
+  // Text that is already UTF-8 (nearly every song) is split without a copy.
+  song.lines = IsValidUtf8(bytes) ? SplitLines(bytes) : SplitLines(Latin1ToUtf8(bytes));
   auto line = [&](std::size_t i) -> std::string_view {
     return i < song.lines.size() ? std::string_view(song.lines[i]) : std::string_view();
   };

@@ -75,7 +75,10 @@ std::string ParseChordText(std::string_view text, int lineIndex, ChordRecord& re
     return field;
   };
 
-  record.Name.assign(PrefixChars(takeField(), kMaxNameChars));
+  // Cut to its length, the name may end in blanks that the field's own
+  // trimming kept; they go too, or the name written back would read
+  // differently (a "5" followed by blanks and more text is no number, "5" is).
+  record.Name.assign(Trim(PrefixChars(takeField(), kMaxNameChars)));
   if (IsBlank(record.Name)) return Prefix(lineIndex) + "Chord name required.";
   if (ReadChordInteger(record.Name)) return Prefix(lineIndex) + "Number not allowed for chord name.";
 

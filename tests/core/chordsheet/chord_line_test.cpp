@@ -86,6 +86,14 @@ TEST(ChordLine, LongNamesAndCommentsAreCut) {
   p = Parse(umlauts + ",x,x,x,x,x,x,Q");
   ASSERT_EQ(p.error, "");
   EXPECT_EQ(p.r.Name.size(), 158u);
+  // A name cut where blanks follow ends without them, so the line written
+  // back reads the same; found by fuzzing.
+  p = Parse("5" + std::string(78, ' ') + "and more, x, 3, 2, 0, 1, 0, Q");
+  EXPECT_EQ(p.error, "Line 1    Number not allowed for chord name.");
+  p = Parse("Am" + std::string(78, '\0') + "7, x, 0, 2, 2, 1, 0, Q");
+  ASSERT_EQ(p.error, "");
+  EXPECT_EQ(p.r.Name, "Am");
+  EXPECT_EQ(Parse(FormatChordLine(p.r)).error, "");
 }
 
 TEST(ChordLine, FretFields) {

@@ -1,0 +1,235 @@
+// The order of the system calls in a safe save, faults injected into them,
+// read-only targets and the temporary files of killed saves.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <map>
+
+#include "platform/command_error.h"
+#include "platform/file_operations.h"
+#include "platform/song_io.h"
+
+using namespace strumbly;
+
+namespace {
+
+// Passes every call to the system and notes it by what it acts on: the
+// temporary file, the folder or the target. One call can be made to fail.
+class RecordingOperations : public FileOperations {
+ public:
+  std::vector<std::string> log;
+  std::string failing;  // e.g. "rename"; that call returns -1 with failError
+  int failError = EIO;
+
+  int Open(const char* path, int flags, mode_t mode) override {
+    if (Fails(flags & O_DIRECTORY ? "open folder" : "open temp")) return -1;
+    const int fd = FileOperations::Open(path, flags, mode);
+    if (fd >= 0) kinds_[fd] = flags & O_DIRECTORY ? "folder" : "temp";
+    log.push_back(flags & O_DIRECTORY ? "open folder" : "open temp");
+    return fd;
+  }
+  ssize_t Write(int fd, const void* data, std::size_t size) override {
+    if (Fails("write")) return -1;
+    // Small pieces, so that a loop that stops early loses text.
+    const ssize_t n = FileOperations::Write(fd, data, std::min<std::size_t>(size, 7));
+    if (log.empty() || log.back() != "write " + kinds_[fd]) log.push_back("write " + kinds_[fd]);
+    return n;
+  }
+  int Fsync(int fd) override {
+    log.push_back("fsync " + kinds_[fd]);
+    if (Fails("fsync " + kinds_[fd])) return -1;
+    return FileOperations::Fsync(fd);
+  }
+  int Close(int fd) override {
+    log.push_back("close " + kinds_[fd]);
+    const std::string kind = kinds_[fd];
+    kinds_.erase(fd);
+    const int rc = FileOperations::Close(fd);
+    if (Fails("close " + kind)) return -1;
+    return rc;
+  }
+  int Rename(const char* from, const char* to) override {
+    log.push_back("rename");
+    if (Fails("rename")) return -1;
+    return FileOperations::Rename(from, to);
+  }
+  int Unlink(const char* path) override {
+    log.push_back("unlink");
+    return FileOperations::Unlink(path);
+  }
+
+ private:
+  bool Fails(const std::string& call) {
+    if (call != failing) return false;
+    errno = failError;
+    return true;
+  }
+  std::map<int, std::string> kinds_;
+};
+
+std::string ReadAll(const QString& path) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
+  return f.readAll().toStdString();
+}
+
+void Put(const QString& path, const std::string& bytes) {
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+QStringList Entries(const QString& folder) {
+  return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
+}
+
+QString ErrorOf(const std::function<void()>& f) {
+  try {
+    f();
+  } catch (const CommandError& e) {
+    return e.text();
+  }
+  return {};
+}
+
+// A process number that belonged to a process that has ended.
+long DeadPid() {
+  const pid_t pid = fork();
+  if (pid == 0) _exit(0);
+  waitpid(pid, nullptr, 0);
+  return pid;
+}
+
+const std::string kOld = "*Info 1: old\r\nC, x, 3, 2, 0, 1, 0, Q\r\n";
+const std::string kNew = "*Info 1: new\r\nG, 3, 2, 0, 0, 0, 3, Q\r\nD, x, x, 0, 2, 3, 2, H\r\n";
+
+}  // namespace
+
+TEST(SafeSave, TheNewTextReachesTheDiskBeforeItReplacesTheOldAndTheRenameIsFlushedAfter) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("song.sly");
+  Put(path, kOld);
+  RecordingOperations ops;
+  WriteFileSafely(path, kNew, ops);
+  const std::vector<std::string> expected = {"open temp",  "write temp",  "fsync temp",   "close temp",
+                                             "rename",     "open folder", "fsync folder", "close folder"};
+  EXPECT_EQ(ops.log, expected);
+  EXPECT_EQ(ReadAll(path), kNew);
+  EXPECT_EQ(Entries(dir.path()), QStringList{"song.sly"});
+}
+
+TEST(SafeSave, EveryFailedStepRemovesTheTemporaryAndKeepsTheOldFile) {
+  struct Case {
+    std::string failing;
+    int error;
+    QString message;
+  };
+  const Case cases[] = {{"write", ENOSPC, "Disk full"},
+                        {"fsync temp", EIO, "I/O error 5"},
+                        {"close temp", EDQUOT, "Disk full"},
+                        {"rename", EXDEV, "I/O error 18"},
+                        {"rename", EACCES, "File access denied"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.failing);
+    QTemporaryDir dir;
+    const QString path = dir.filePath("song.sly");
+    Put(path, kOld);
+    RecordingOperations ops;
+    ops.failing = c.failing;
+    ops.failError = c.error;
+    EXPECT_EQ(ErrorOf([&] { WriteFileSafely(path, kNew, ops); }), c.message);
+    EXPECT_EQ(ReadAll(path), kOld);
+    EXPECT_EQ(Entries(dir.path()), QStringList{"song.sly"});
+    ASSERT_FALSE(ops.log.empty());
+    EXPECT_EQ(ops.log.back(), "unlink");
+    // Nothing replaces the old file once a step before the rename failed.
+    if (c.failing != "rename") {
+      EXPECT_EQ(std::count(ops.log.begin(), ops.log.end(), "rename"), 0);
+    }
+  }
+}
+
+TEST(SafeSave, AFailedFolderFlushAfterTheRenameKeepsTheNewFile) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("song.sly");
+  RecordingOperations ops;
+  ops.failing = "fsync folder";
+  WriteFileSafely(path, kNew, ops);
+  EXPECT_EQ(ReadAll(path), kNew);
+}
+
+TEST(SafeSave, AReadOnlySongIsRefusedAndKept) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("song.sly");
+  Put(path, kOld);
+  ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
+  EXPECT_EQ(ErrorOf([&] { WriteFileSafely(path, kNew); }), "File access denied: " + path);
+  EXPECT_EQ(ReadAll(path), kOld);
+  EXPECT_EQ(Entries(dir.path()), QStringList{"song.sly"});
+  struct stat st {};
+  ::stat(QFile::encodeName(path).constData(), &st);
+  EXPECT_EQ(st.st_mode & 07777, 0444u);
+}
+
+TEST(SafeSave, TheReplacementKeepsTheOldFilesMode) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("song.sly");
+  for (mode_t mode : {0600u, 0644u, 0660u, 0755u}) {
+    Put(path, kOld);
+    ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+    WriteFileSafely(path, kNew);
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    EXPECT_EQ(st.st_mode & 07777, mode);
+  }
+}
+
+TEST(SafeSave, TemporariesOfEndedSavesGoAtTheNextSaveAndOthersStay) {
+  QTemporaryDir dir;
+  const long dead = DeadPid();
+  const QString deadSong = QString::fromStdString(TemporaryName("song.sly", dead, 0));
+  const QString deadOther = QString::fromStdString(TemporaryName("other.sly", dead, 7));
+  const QString alive = QString::fromStdString(TemporaryName("song.sly", ::getppid(), 1));
+  const QStringList kept = {".hidden.tmp", ".song.sly.12x.1.tmp", "notes.tmp", alive};
+  for (const QString& name : kept + QStringList{deadSong, deadOther}) Put(dir.filePath(name), "partial");
+  // A folder of a matching name is not ours to remove.
+  const QString folder = QString::fromStdString(TemporaryName("box", dead, 2));
+  QDir(dir.path()).mkdir(folder);
+
+  WriteFileSafely(dir.filePath("song.sly"), kNew);
+  QStringList expected = kept + QStringList{folder, "song.sly"};
+  expected.sort();
+  QStringList got = Entries(dir.path());
+  got.sort();
+  EXPECT_EQ(got, expected);
+}
+
+TEST(SafeSave, TemporaryNamesAreRecognised) {
+  EXPECT_EQ(TemporaryOwner(TemporaryName("song.sly", 4242, 3)), 4242);
+  EXPECT_EQ(TemporaryOwner(".a.b.c.sly.17.0.tmp"), 17);
+  EXPECT_EQ(TemporaryOwner("song.sly.17.0.tmp"), std::nullopt);  // not hidden
+  EXPECT_EQ(TemporaryOwner("..17.0.tmp"), std::nullopt);         // no name
+  EXPECT_EQ(TemporaryOwner(".song.sly.17.tmp"), std::nullopt);   // no serial
+  EXPECT_EQ(TemporaryOwner(".song.sly.0.1.tmp"), std::nullopt);  // no process 0
+  EXPECT_EQ(TemporaryOwner(".song.sly.-5.1.tmp"), std::nullopt);
+  EXPECT_EQ(TemporaryOwner(".song.sly.99999999999999.1.tmp"), std::nullopt);
+  EXPECT_EQ(TemporaryOwner(".song.sly.17.1.tmp~"), std::nullopt);
+}
+
+TEST(SafeSave, ANameCollisionIsAReadableMessage) {
+  QTemporaryDir dir;
+  RecordingOperations ops;
+  ops.failing = "open temp";
+  ops.failError = EEXIST;
+  const QString message = ErrorOf([&] { WriteFileSafely(dir.filePath("song.sly"), kNew, ops); });
+  EXPECT_TRUE(message.startsWith("Cannot create file " + dir.filePath(".song.sly."))) << message.toStdString();
+  EXPECT_TRUE(message.endsWith(": a file of that name is already there.")) << message.toStdString();
+  EXPECT_FALSE(message.contains("I/O error"));
+}
