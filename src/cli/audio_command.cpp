@@ -13,7 +13,6 @@
 #include "core/app/song_state.h"
 #include "core/guitar/tuning.h"
 #include "core/sound/chord_list.h"
-#include "core/sound/timing.h"
 #include "platform/midi/audio_export.h"
 
 namespace strumbly {
@@ -79,7 +78,7 @@ int RunAudioCommand(int argc, char** argv) {
     return 1;
   }
   job.program = PatchFromInfo(text.patch.value_or(kDefaultPatch)) & 0x7F;
-  job.tempo = std::clamp(text.tempo.value_or(kDefaultTempo), kMinTempo, kMaxTempo);
+  job.tempo = TempoFromInfo(text.tempo.value_or(kDefaultTempo));
   job.tuningOffsets = TuningOffsets(NormalizeTuningTag(text.tuning.value_or(kDefaultTuning)));
   job.soundFontSetting = soundFont;
   job.path = out;
