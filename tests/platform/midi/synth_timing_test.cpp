@@ -39,6 +39,12 @@ TEST(SynthTiming, CaptureKeepsTheScheduleOverAMinute) {
   constexpr auto kSpacing = 500ms;
   constexpr auto kLength = 120ms;
   std::vector<std::int64_t> expected;
+  // A sender that woke later than the latency allows (the machine was busy)
+  // is too late for any output: its note plays as soon as possible.
+  std::vector<bool> sentInTime;
+  const auto budget = std::chrono::microseconds(
+      (SynthEngine::kLatencyFrames - SynthEngine::kPeriodFrames - SynthEngine::kBlockFrames) * 1000000LL /
+      SynthEngine::kSampleRate);
   {
     auto synth = SynthEngine::Load(sf);
     ASSERT_NE(synth, nullptr);
@@ -50,6 +56,7 @@ TEST(SynthTiming, CaptureKeepsTheScheduleOverAMinute) {
       const auto on = start + i * kSpacing;
       const auto late = lateness[i % 3];
       std::this_thread::sleep_until(on + late);
+      sentInTime.push_back(Clock::now() - on < budget);
       synth->SendAt(NoteOnMessage(0, 57, 0), on);
       std::this_thread::sleep_until(on + kLength + late);
       synth->SendAt(NoteOffMessage(0, 57, 0), on + kLength);
@@ -76,14 +83,25 @@ TEST(SynthTiming, CaptureKeepsTheScheduleOverAMinute) {
   std::size_t sound = 0;
   while (sound < audio->samples.size() && std::fabs(audio->samples[sound]) < 1e-4f) ++sound;
   EXPECT_NEAR(static_cast<double>(sound), static_cast<double>(expected[0]), 48.0);
-  for (std::size_t i = 0; i < errorsMs.size(); ++i) EXPECT_NEAR(errorsMs[i], attack, 1.0) << "note " << i;
-  // No drift: the last notes lie where the first ones do.
-  double first = 0, last = 0;
-  for (int i = 0; i < 10; ++i) {
-    first += errorsMs[static_cast<std::size_t>(i)] / 10;
-    last += errorsMs[errorsMs.size() - 1 - static_cast<std::size_t>(i)] / 10;
+  int tooLate = 0;
+  for (std::size_t i = 0; i < errorsMs.size(); ++i) {
+    if (sentInTime[i]) {
+      EXPECT_NEAR(errorsMs[i], attack, 1.0) << "note " << i;
+    } else {
+      ++tooLate;
+      EXPECT_GT(errorsMs[i], attack - 1.0) << "note " << i;
+    }
   }
-  EXPECT_NEAR(last, first, 0.2);
+  EXPECT_LT(tooLate, kNotes / 10) << "the machine was too busy to measure";
+  // No drift: the last notes lie where the first ones do.
+  auto medianOf = [&](std::size_t from, std::size_t to) {
+    std::vector<double> v;
+    for (std::size_t i = from; i < to; ++i)
+      if (sentInTime[i]) v.push_back(errorsMs[i]);
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0.0 : v[v.size() / 2];
+  };
+  EXPECT_NEAR(medianOf(errorsMs.size() - 20, errorsMs.size()), medianOf(0, 20), 0.2);
   RecordProperty("max_error_ms", std::to_string(std::max(std::fabs(sorted.front() - attack), std::fabs(sorted.back() - attack))));
 }
 
