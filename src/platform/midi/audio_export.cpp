@@ -6,6 +6,7 @@
 #include <cctype>
 #include <cmath>
 #include <filesystem>
+#include <thread>
 #include <vector>
 
 #include "core/chordsheet/chord_line.h"
@@ -19,8 +20,10 @@ namespace strumbly {
 namespace {
 
 constexpr int kChunkFrames = kAudioExportSampleRate / 10;
-// The last chord rings until the sound has died below this level ...
-constexpr float kSilence = 1.0f / 32768;
+// The last chord rings until the sound has died 60 dB below full scale
+// (a steel string's release takes about 7 s to get there), then fades out
+// over one chunk ...
+constexpr float kSilence = 0.001f;
 // ... but for no longer than this after its end.
 constexpr int kMaxTailFrames = kAudioExportSampleRate * 15;
 constexpr int kChannel = 0;
@@ -121,7 +124,8 @@ AudioExportResult ExportAudio(const AudioExportJob& job, const AudioExportProgre
   }
   std::string loadError;
   const std::string soundFont = FindSoundFont(job.soundFontSetting);
-  auto synth = SynthEngine::Load(soundFont, &loadError);
+  const int cores = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+  auto synth = SynthEngine::Load(soundFont, &loadError, cores);
   if (!synth) {
     result.error = "The synthesizer cannot start: " + loadError + ".";
     return result;
@@ -157,7 +161,16 @@ AudioExportResult ExportAudio(const AudioExportJob& job, const AudioExportProgre
     for (int i = 0; i < kChunkFrames; ++i) peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
     // Past the song's end, a silent chunk ends the file: the tail has died.
     const bool past = written >= songEnd;
-    if (past && peak < kSilence && synth->Pending() == 0) break;
+    if (past && peak < kSilence && synth->Pending() == 0) {
+      for (int i = 0; i < kChunkFrames; ++i) {
+        const float fade = 1.0f - static_cast<float>(i) / kChunkFrames;
+        left[static_cast<std::size_t>(i)] *= fade;
+        right[static_cast<std::size_t>(i)] *= fade;
+      }
+      if (!file.Write(left.data(), right.data(), kChunkFrames)) return fail("Cannot write file " + job.path + ".", false);
+      written += kChunkFrames;
+      break;
+    }
     if (!file.Write(left.data(), right.data(), kChunkFrames)) return fail("Cannot write file " + job.path + ".", false);
     written += kChunkFrames;
     if (written >= songEnd + kMaxTailFrames) break;

@@ -56,7 +56,7 @@ std::string FindSoundFont(const std::string& setting) {
   return {};
 }
 
-std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std::string* error) {
+std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std::string* error, int cpuCores) {
   QuietLog();
   auto fail = [error](std::string text) {
     if (error) *error = std::move(text);
@@ -72,6 +72,7 @@ std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std
   fluid_settings_setint(s, "synth.polyphony", kPolyphony);
   fluid_settings_setint(s, "synth.threadsafe-api", 1);
   fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
+  if (cpuCores > 1) fluid_settings_setint(s, "synth.cpu-cores", cpuCores);
   engine->synth_ = new_fluid_synth(s);
   if (!engine->synth_) return fail("the synthesizer could not be created");
   // No preset is selected on loading: the samples of a channel's preset are

@@ -42,11 +42,13 @@ class SynthEngine {
   static constexpr int kPeriodFrames = 256;
   static constexpr int kLatencyFrames = 2 * kPeriodFrames;
   // The level of the synthesizer: a single chord sounds clearly on every
-  // guitar sound. Voices beyond the limit end the oldest ones first, which
-  // keeps the pile-up of fast strums down; the limiter on the output takes
-  // care of the rest, so nothing reaches full scale.
+  // guitar sound. A guitar sounds at most six strings, and a string picked
+  // again stops its last note: 24 voices hold the two or three latest
+  // chords with their layers, and the oldest releases end first. That keeps
+  // the pile-up of fast strums down (and the rendering quick); the limiter
+  // on the output takes care of the rest, so nothing reaches full scale.
   static constexpr double kGain = 0.4;
-  static constexpr int kPolyphony = 48;
+  static constexpr int kPolyphony = 24;
   // What the output limiter delays the sound by: a message queued for frame
   // f is heard at frame f + kOutputDelayFrames of the output.
   static constexpr int kOutputDelayFrames = PeakLimiter::kDelayFrames;
@@ -54,7 +56,9 @@ class SynthEngine {
   // Loads the soundfont; null (with the reason in error) when it cannot.
   // Samples are read from the soundfont only for the presets that channels
   // select, so memory holds what plays.
-  static std::unique_ptr<SynthEngine> Load(const std::string& soundFont, std::string* error = nullptr);
+  // cpuCores above 1 renders the voices on that many threads (offline use).
+  static std::unique_ptr<SynthEngine> Load(const std::string& soundFont, std::string* error = nullptr,
+                                           int cpuCores = 1);
   ~SynthEngine();
   SynthEngine(const SynthEngine&) = delete;
   SynthEngine& operator=(const SynthEngine&) = delete;
