@@ -12,6 +12,7 @@
 
 #include "platform/midi/synth_engine.h"
 #include "support/audio_analysis.h"
+#include "support/timed_capture.h"
 
 using namespace strumbly;
 using namespace std::chrono_literals;
@@ -34,81 +35,31 @@ TEST(SynthTiming, CaptureKeepsTheScheduleOverAMinute) {
   const std::string sf = TestSoundFont();
   if (sf.empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
   QTemporaryDir dir;
-  const std::string wav = (dir.path() + "/minute.wav").toStdString();
   constexpr int kNotes = 120;
-  constexpr auto kSpacing = 500ms;
-  constexpr auto kLength = 120ms;
-  std::vector<std::int64_t> expected;
-  // A sender that woke later than the latency allows (the machine was busy)
-  // is too late for any output: its note plays as soon as possible.
-  std::vector<bool> sentInTime;
-  const auto budget = std::chrono::microseconds(
-      (SynthEngine::kLatencyFrames - SynthEngine::kPeriodFrames - SynthEngine::kBlockFrames) * 1000000LL /
-      SynthEngine::kSampleRate);
-  {
-    auto synth = SynthEngine::Load(sf);
-    ASSERT_NE(synth, nullptr);
-    synth->Send(ProgramChangeMessage(0, 24));
-    ASSERT_TRUE(synth->StartAudio(wav));
-    const auto start = Clock::now() + 200ms;
-    const std::chrono::milliseconds lateness[] = {-40ms, 0ms, 3ms};
-    for (int i = 0; i < kNotes; ++i) {
-      const auto on = start + i * kSpacing;
-      const auto late = lateness[i % 3];
-      std::this_thread::sleep_until(on + late);
-      sentInTime.push_back(Clock::now() - on < budget);
-      synth->SendAt(NoteOnMessage(0, 57, 0), on);
-      std::this_thread::sleep_until(on + kLength + late);
-      synth->SendAt(NoteOffMessage(0, 57, 0), on + kLength);
-      expected.push_back(synth->FrameAt(on) + SynthEngine::kLatencyFrames + SynthEngine::kOutputDelayFrames);
-    }
-    std::this_thread::sleep_until(start + kNotes * kSpacing + 300ms);
-    synth->StopAudio();
-  }
-  auto audio = strumbly::test::ReadWav(wav);
-  ASSERT_TRUE(audio);
-  const auto onsets = strumbly::test::FindOnsets(*audio, 0.01f);
-  ASSERT_EQ(onsets.size(), expected.size());
-  std::vector<double> errorsMs;
-  for (std::size_t i = 0; i < onsets.size(); ++i)
-    errorsMs.push_back(onsets[i] * 1000.0 - static_cast<double>(expected[i]) * 1000.0 / SynthEngine::kSampleRate);
-  // The detector finds a note a little into its attack, the same for every
-  // note: that much is not an error of timing.
-  std::vector<double> sorted = errorsMs;
-  std::sort(sorted.begin(), sorted.end());
-  const double attack = sorted[sorted.size() / 2];
+  const auto capture =
+      strumbly::test::CaptureTimedNotes(sf, (dir.path() + "/minute.wav").toStdString(), kNotes, 500ms, 120ms);
+  ASSERT_TRUE(capture);
+  ASSERT_EQ(capture->onsetsFound, static_cast<std::size_t>(kNotes));
+  const double attack = capture->Attack();
   EXPECT_GE(attack, -0.7);
   EXPECT_LT(attack, 10.0);
-  // The very first sound of the first note is where it belongs.
-  std::size_t sound = 0;
-  while (sound < audio->samples.size() && std::fabs(audio->samples[sound]) < 1e-4f) ++sound;
-  // (voices start on 64-frame blocks: the nearest block start counts)
-  const std::int64_t delay = SynthEngine::kOutputDelayFrames, block = SynthEngine::kBlockFrames;
-  const std::int64_t firstBlock = (expected[0] - delay + block / 2) / block * block + delay;
-  EXPECT_GE(static_cast<double>(sound), static_cast<double>(firstBlock));
-  EXPECT_LT(static_cast<double>(sound), static_cast<double>(firstBlock + 48));
+  // The very first sound of the first note lies in the block it was due in.
+  EXPECT_GE(capture->firstSoundFromBlock, 0);
+  EXPECT_LT(capture->firstSoundFromBlock, 48);
   int tooLate = 0;
-  for (std::size_t i = 0; i < errorsMs.size(); ++i) {
-    if (sentInTime[i]) {
-      EXPECT_NEAR(errorsMs[i], attack, 1.0) << "note " << i;
+  for (std::size_t i = 0; i < capture->errorsMs.size(); ++i) {
+    if (capture->sentInTime[i]) {
+      EXPECT_NEAR(capture->errorsMs[i], attack, 1.0) << "note " << i;
     } else {
-      ++tooLate;
-      EXPECT_GT(errorsMs[i], attack - 1.0) << "note " << i;
+      ++tooLate;  // sounds as soon as possible: late, never early
+      EXPECT_GT(capture->errorsMs[i], attack - 1.0) << "note " << i;
     }
   }
   EXPECT_LT(tooLate, kNotes / 2) << "the machine was too busy to measure";
   // No drift: the last notes lie where the first ones do. (A drift of the
   // old kind, 0.4 ms per second, would put them 24 ms apart; the detector
   // itself wavers by a few samples with the ringing of the note before.)
-  auto medianOf = [&](std::size_t from, std::size_t to) {
-    std::vector<double> v;
-    for (std::size_t i = from; i < to; ++i)
-      if (sentInTime[i]) v.push_back(errorsMs[i]);
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0.0 : v[v.size() / 2];
-  };
-  EXPECT_NEAR(medianOf(errorsMs.size() - 20, errorsMs.size()), medianOf(0, 20), 0.5);
-  RecordProperty("max_error_ms", std::to_string(std::max(std::fabs(sorted.front() - attack), std::fabs(sorted.back() - attack))));
+  EXPECT_NEAR(capture->MedianMs(kNotes - 20, kNotes), capture->MedianMs(0, 20), 0.5);
 }
 
 // A message for a moment long past sounds at once, and messages that are
