@@ -84,6 +84,7 @@ TEST(SynthLoudness, SingleChordIsWellAudible) {
     const ChordRecord chord = Chord(line);
     for (int program : kMenuPrograms) {
       const float peak = PeakOfStrums(*synth, program, chord, quarter, 1, 500);
+      RecordProperty(std::string("peak_single_") + line[0] + "_" + std::to_string(program), std::to_string(peak));
       EXPECT_GT(peak, 0.25f) << line << " program " << program;
       EXPECT_LT(peak, 0.9f) << line << " program " << program;
     }
