@@ -9,7 +9,7 @@ packages=(
   # fuzzing (clang with libFuzzer)
   clang
   # program
-  qt6-base-dev qt6-base-dev-tools libfluidsynth-dev librtmidi-dev fluid-soundfont-gm timgm6mb-soundfont
+  qt6-base-dev qt6-base-dev-tools libfluidsynth-dev libsndfile1-dev librtmidi-dev fluid-soundfont-gm timgm6mb-soundfont
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # headless runs and screenshots

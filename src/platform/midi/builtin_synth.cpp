@@ -13,12 +13,14 @@ BuiltinSynth& BuiltinSynth::Instance() {
 
 BuiltinSynth::~BuiltinSynth() {
   if (loader_.joinable()) loader_.join();
+  if (selector_.joinable()) selector_.join();
 }
 
-void BuiltinSynth::StartLoading(const std::string& soundFontSetting) {
+void BuiltinSynth::StartLoading(const std::string& soundFontSetting, int channel, int program) {
   std::lock_guard lock(mutex_);
   if (started_) return;
   started_ = true;
+  if (!program_) program_ = ProgramChangeMessage(channel, program);
   loader_ = std::thread([this, soundFontSetting] { Load(soundFontSetting); });
 }
 
@@ -29,7 +31,16 @@ void BuiltinSynth::Load(std::string soundFontSetting) {
     const char* file = std::getenv(kAudioFileVariable);
     if (!engine->StartAudio(file ? file : "")) engine.reset();
   }
-  std::lock_guard lock(mutex_);
+  std::unique_lock lock(mutex_);
+  // The song's program, asked for while loading, is in memory before the
+  // synthesizer counts as ready.
+  while (engine && program_) {
+    const ShortMessage program = *program_;
+    program_.reset();
+    lock.unlock();
+    engine->Send(program);
+    lock.lock();
+  }
   engine_ = std::move(engine);
   finished_ = true;
   loaded_.notify_all();
@@ -52,13 +63,28 @@ bool BuiltinSynth::Ready() {
   return finished_ && engine_;
 }
 
-void BuiltinSynth::Send(const ShortMessage& message) {
-  SynthEngine* engine;
-  {
-    std::lock_guard lock(mutex_);
-    engine = finished_ ? engine_.get() : nullptr;
+SynthEngine* BuiltinSynth::ReadyEngine() {
+  std::lock_guard lock(mutex_);
+  return finished_ ? engine_.get() : nullptr;
+}
+
+void BuiltinSynth::Send(const ShortMessage& message) { SendAt(message, std::chrono::steady_clock::now()); }
+
+void BuiltinSynth::SendAt(const ShortMessage& message, std::chrono::steady_clock::time_point at) {
+  if (SynthEngine* engine = ReadyEngine()) engine->SendAt(message, at);
+}
+
+void BuiltinSynth::SelectProgram(int channel, int program) {
+  const ShortMessage message = ProgramChangeMessage(channel, program);
+  std::lock_guard lock(mutex_);
+  if (!finished_) {
+    program_ = message;
+    return;
   }
-  if (engine) engine->Send(message);
+  if (!engine_) return;
+  // Reading a preset's samples can take tens of milliseconds.
+  if (selector_.joinable()) selector_.join();
+  selector_ = std::thread([engine = engine_.get(), message] { engine->Send(message); });
 }
 
 }  // namespace strumbly

@@ -2,7 +2,9 @@
 // The built-in synthesizer, one per process. Its soundfont and audio output
 // are brought up once, on a background thread started at program start, so
 // that opening it later costs nothing and the first chord does not wait.
+#include <chrono>
 #include <condition_variable>
+#include <optional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -24,7 +26,10 @@ class BuiltinSynth {
 
   // Starts loading on a background thread; later calls do nothing.
   // soundFontSetting is the user's choice of soundfont, empty for the usual.
-  void StartLoading(const std::string& soundFontSetting);
+  // The program is selected on the channel before the synthesizer counts as
+  // ready, so the song's first note does not wait for its samples.
+  void StartLoading(const std::string& soundFontSetting, int channel = 0, int program = kDefaultProgram);
+  static constexpr int kDefaultProgram = 25;  // a new song's steel string guitar
 
   // Waits until loading has ended (starting it if nobody did) and tells
   // whether the synthesizer can sound.
@@ -33,14 +38,25 @@ class BuiltinSynth {
   bool Ready();
   bool LoadingStarted();
 
-  // Thread-safe; nothing happens before the synthesizer is ready.
+  // Thread-safe; nothing happens before the synthesizer is ready. Send is
+  // SendAt with the present moment.
   void Send(const ShortMessage& message);
+  // Sounds the message at the moment at (a fixed latency of two audio
+  // periods later): a sender that wakes late still sounds its note on time.
+  // A moment already past sounds as soon as possible, in the order sent.
+  void SendAt(const ShortMessage& message, std::chrono::steady_clock::time_point at);
+
+  // Selects the program on the channel so that its samples are in memory
+  // before the first note: once loading is done when called earlier,
+  // otherwise at once on a thread of its own, so the caller never waits.
+  void SelectProgram(int channel, int program);
 
   ~BuiltinSynth();
 
  private:
   BuiltinSynth() = default;
   void Load(std::string soundFontSetting);
+  SynthEngine* ReadyEngine();
 
   std::mutex mutex_;
   std::condition_variable loaded_;
@@ -48,6 +64,8 @@ class BuiltinSynth {
   bool finished_ = false;
   std::thread loader_;
   std::unique_ptr<SynthEngine> engine_;  // set once, when ready
+  std::optional<ShortMessage> program_;  // to select once loaded
+  std::thread selector_;
 };
 
 }  // namespace strumbly

@@ -27,6 +27,18 @@ void MidiOutPort::SendProgramChange(int program) {
   if (open_) service_->Send(ProgramChangeMessage(settings_->Channel, program));
 }
 
+void MidiOutPort::SendNoteOn(int key, TimePoint at) {
+  if (open_) service_->SendAt(NoteOnMessage(settings_->Channel, key, settings_->Octave), at);
+}
+
+void MidiOutPort::SendNoteOff(int key, TimePoint at) {
+  if (open_) service_->SendAt(NoteOffMessage(settings_->Channel, key, settings_->Octave), at);
+}
+
+void MidiOutPort::SendProgramChange(int program, TimePoint at) {
+  if (open_) service_->SendAt(ProgramChangeMessage(settings_->Channel, program), at);
+}
+
 int MidiOutPort::MidiDeviceCount() { return service_->DeviceCount(); }
 
 std::string MidiOutPort::MidiDeviceName(int id) { return service_->DeviceName(id); }

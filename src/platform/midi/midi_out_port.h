@@ -3,6 +3,7 @@
 // (Device, -1 = the default), channel (Channel, low four bits used) and
 // octave shift (Octave, added to every key) are read from the settings it is
 // given at the moment it opens or sends.
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -26,10 +27,18 @@ class MidiOutPort {
   void CloseMidiPort();
   bool PortOpen() const { return open_; }
 
+  using TimePoint = std::chrono::steady_clock::time_point;
+
   // Nothing is sent while the port is closed.
   void SendNoteOn(int key);
   void SendNoteOff(int key);
   void SendProgramChange(int program);
+  // The same, to sound at the moment at: the time the schedule planned, not
+  // the time the sender got round to it. Devices that cannot place
+  // messages in time sound them now.
+  void SendNoteOn(int key, TimePoint at);
+  void SendNoteOff(int key, TimePoint at);
+  void SendProgramChange(int program, TimePoint at);
 
   int MidiDeviceCount();
   std::string MidiDeviceName(int id);

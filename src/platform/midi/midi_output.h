@@ -2,6 +2,7 @@
 // The MIDI output service: the devices the program can sound through. Id -1
 // is the default device (the built-in synthesizer), ids 0..count-1 the
 // system's output ports. One device is open at a time.
+#include <chrono>
 #include <string>
 
 #include "core/sound/midi_message.h"
@@ -30,6 +31,12 @@ class MidiOutputService {
   virtual MidiOpenResult Open(int id) = 0;
   // Sends one message to the open device; nothing when none is open.
   virtual void Send(const ShortMessage& message) = 0;
+  // Sends the message to sound at the moment at. A device that cannot
+  // place messages in time sends it now; so does this default.
+  virtual void SendAt(const ShortMessage& message, std::chrono::steady_clock::time_point at) {
+    (void)at;
+    Send(message);
+  }
   virtual void Close() = 0;
 };
 

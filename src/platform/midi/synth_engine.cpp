@@ -2,10 +2,10 @@
 
 #include <fluidsynth.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <mutex>
 
 namespace strumbly {
 
@@ -31,6 +31,12 @@ void QuietLog() {
   });
 }
 
+// The block start nearest the frame.
+std::int64_t NearestBlock(std::int64_t frame) {
+  const std::int64_t b = SynthEngine::kBlockFrames;
+  return (frame + b / 2) / b * b;
+}
+
 }  // namespace
 
 const std::vector<std::string>& DefaultSoundFonts() {
@@ -50,7 +56,7 @@ std::string FindSoundFont(const std::string& setting) {
   return {};
 }
 
-std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std::string* error) {
+std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std::string* error, int cpuCores) {
   QuietLog();
   auto fail = [error](std::string text) {
     if (error) *error = std::move(text);
@@ -60,59 +66,181 @@ std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std
   std::unique_ptr<SynthEngine> engine(new SynthEngine);
   engine->settings_ = new_fluid_settings();
   if (!engine->settings_) return fail("out of memory");
-  fluid_settings_setnum(S(engine->settings_), "synth.sample-rate", kSampleRate);
-  fluid_settings_setnum(S(engine->settings_), "synth.gain", 0.5);
-  fluid_settings_setint(S(engine->settings_), "synth.threadsafe-api", 1);
-  engine->synth_ = new_fluid_synth(S(engine->settings_));
+  fluid_settings_t* s = S(engine->settings_);
+  fluid_settings_setnum(s, "synth.sample-rate", kSampleRate);
+  fluid_settings_setnum(s, "synth.gain", kGain);
+  fluid_settings_setint(s, "synth.polyphony", kPolyphony);
+  fluid_settings_setint(s, "synth.threadsafe-api", 1);
+  fluid_settings_setint(s, "synth.dynamic-sample-loading", 1);
+  if (cpuCores > 1) fluid_settings_setint(s, "synth.cpu-cores", cpuCores);
+  engine->synth_ = new_fluid_synth(s);
   if (!engine->synth_) return fail("the synthesizer could not be created");
-  if (fluid_synth_sfload(Y(engine->synth_), soundFont.c_str(), 1) == FLUID_FAILED)
+  // No preset is selected on loading: the samples of a channel's preset are
+  // read when a program change selects it.
+  if (fluid_synth_sfload(Y(engine->synth_), soundFont.c_str(), 0) == FLUID_FAILED)
     return fail("cannot load the soundfont " + soundFont);
   return engine;
 }
 
 SynthEngine::~SynthEngine() {
-  if (driver_) delete_fluid_audio_driver(static_cast<fluid_audio_driver_t*>(driver_));
+  StopAudio();
   if (synth_) delete_fluid_synth(Y(synth_));
   if (settings_) delete_fluid_settings(S(settings_));
 }
 
-void SynthEngine::Send(const ShortMessage& m) {
+void SynthEngine::Apply(const ShortMessage& m) {
   const int channel = m.Channel();
   switch (m.Kind()) {
     case kNoteOnStatus: fluid_synth_noteon(Y(synth_), channel, m.data1 & 0x7F, m.data2 & 0x7F); break;
     case kNoteOffStatus: fluid_synth_noteoff(Y(synth_), channel, m.data1 & 0x7F); break;
-    case kProgramChangeStatus: fluid_synth_program_change(Y(synth_), channel, m.data1 & 0x7F); break;
     default: break;
   }
 }
 
-void SynthEngine::Render(float* left, float* right, int frames) {
+void SynthEngine::SelectProgram(int channel, int program, bool onlyIfNone) {
+  std::lock_guard lock(programMutex_);
+  int& selected = programs_[static_cast<std::size_t>(channel)];
+  if (selected == program || (onlyIfNone && selected >= 0)) return;
+  fluid_synth_program_change(Y(synth_), channel, program);
+  selected = program;
+}
+
+void SynthEngine::Send(const ShortMessage& m) {
+  if (m.Kind() == kProgramChangeStatus) {
+    SelectProgram(m.Channel(), m.data1 & 0x7F, false);
+    return;
+  }
+  // A channel that was never given a program plays the first one, as on
+  // any General MIDI device; its samples are read here, not on the audio
+  // thread.
+  SelectProgram(m.Channel(), 0, true);
+  Apply(m);
+}
+
+void SynthEngine::SendAtFrame(const ShortMessage& m, std::int64_t frame) {
+  if (m.Kind() == kProgramChangeStatus) {
+    Send(m);
+    return;
+  }
+  if (m.Kind() != kNoteOnStatus && m.Kind() != kNoteOffStatus) return;
+  SelectProgram(m.Channel(), 0, true);
+  std::lock_guard lock(queueMutex_);
+  // A moment already rendered: next, after every message sent before.
+  const std::int64_t next = rendered_.load();
+  if (frame < next) frame = next;
+  queue_.emplace(frame, m);
+}
+
+void SynthEngine::SendAt(const ShortMessage& m, Clock::time_point at) {
+  const std::int64_t frame = FrameAt(at);
+  if (frame < 0) {
+    Send(m);
+    return;
+  }
+  SendAtFrame(m, frame + kLatencyFrames);
+}
+
+std::size_t SynthEngine::Pending() {
+  std::lock_guard lock(queueMutex_);
+  return queue_.size();
+}
+
+void SynthEngine::RenderPlain(float* left, float* right, int frames) {
   fluid_synth_write_float(Y(synth_), frames, left, 0, 1, right, 0, 1);
+  rendered_ += frames;
+}
+
+void SynthEngine::Render(float* left, float* right, int frames) {
+  int done = 0;
+  while (done < frames) {
+    const std::int64_t now = rendered_.load();
+    std::int64_t until = now + (frames - done);
+    {
+      std::lock_guard lock(queueMutex_);
+      while (!queue_.empty()) {
+        const auto first = queue_.begin();
+        const std::int64_t at = NearestBlock(first->first);
+        if (at > now) {
+          until = std::min(until, at);
+          break;
+        }
+        Apply(first->second);
+        queue_.erase(first);
+      }
+    }
+    const int n = static_cast<int>(until - now);
+    RenderPlain(left + done, right + done, n);
+    done += n;
+  }
+  limiter_.Process(left, right, frames);
+}
+
+std::int64_t SynthEngine::FrameAt(Clock::time_point t) const {
+  if (!running_.load()) return -1;
+  return clock_.FrameAt(t);
+}
+
+int SynthEngine::DriverCallback(void* data, int len, int, float*[], int nout, float* out[]) {
+  auto* self = static_cast<SynthEngine*>(data);
+  if (nout < 2) return FLUID_FAILED;
+  self->clock_.Report(self->rendered_.load(), Clock::now());
+  self->Render(out[0], out[1], len);
+  return FLUID_OK;
+}
+
+void SynthEngine::WriteFileLoop(Clock::time_point start) {
+  std::vector<float> left(kPeriodFrames), right(kPeriodFrames);
+  // Period n is rendered when its first frame is due, like a sound card
+  // asking for its next period. The clock is given the ideal moments, so
+  // the file's time and the clock's are one.
+  for (std::int64_t period = 0; !stopFile_.load(); ++period) {
+    const std::int64_t frame = period * kPeriodFrames;
+    const auto due = start + std::chrono::duration_cast<Clock::duration>(
+                                 std::chrono::duration<double>(static_cast<double>(frame) / kSampleRate));
+    std::this_thread::sleep_until(due);
+    if (stopFile_.load()) break;
+    clock_.Report(rendered_.load(), due);
+    Render(left.data(), right.data(), kPeriodFrames);
+    if (!wav_.Append(left.data(), right.data(), kPeriodFrames)) break;
+  }
 }
 
 bool SynthEngine::StartAudio(const std::string& wavFile) {
-  if (driver_) return true;
-  fluid_settings_t* s = S(settings_);
+  if (AudioRunning()) return true;
   if (!wavFile.empty()) {
-    // The file driver renders one period per timer tick of whole
-    // milliseconds, so the period must be a whole number of milliseconds
-    // for the file to keep real time: 96 frames at 48 kHz are 2 ms.
-    fluid_settings_setstr(s, "audio.driver", "file");
-    fluid_settings_setstr(s, "audio.file.name", wavFile.c_str());
-    fluid_settings_setstr(s, "audio.file.type", "wav");
-    fluid_settings_setint(s, "audio.period-size", 96);
-    driver_ = new_fluid_audio_driver(s, Y(synth_));
-    return driver_ != nullptr;
+    if (!wav_.Open(wavFile, kSampleRate)) return false;
+    stopFile_ = false;
+    const auto start = Clock::now();
+    clock_.Report(rendered_.load(), start);
+    fileThread_ = std::thread([this, start] { WriteFileLoop(start); });
+    running_ = true;
+    return true;
   }
-  // 256 frames at 48 kHz: a period of 5.3 ms.
-  fluid_settings_setint(s, "audio.period-size", 256);
+  fluid_settings_t* s = S(settings_);
+  fluid_settings_setint(s, "audio.period-size", kPeriodFrames);
   fluid_settings_setint(s, "audio.periods", 2);
   for (const char* name : {"pulseaudio", "pipewire", "alsa"}) {
     if (fluid_settings_setstr(s, "audio.driver", name) != FLUID_OK) continue;
-    driver_ = new_fluid_audio_driver(s, Y(synth_));
-    if (driver_) return true;
+    driver_ = new_fluid_audio_driver2(s, &SynthEngine::DriverCallback, this);
+    if (driver_) {
+      running_ = true;
+      return true;
+    }
   }
   return false;
+}
+
+void SynthEngine::StopAudio() {
+  running_ = false;
+  if (driver_) {
+    delete_fluid_audio_driver(static_cast<fluid_audio_driver_t*>(driver_));
+    driver_ = nullptr;
+  }
+  if (fileThread_.joinable()) {
+    stopFile_ = true;
+    fileThread_.join();
+  }
+  wav_.Close();
 }
 
 }  // namespace strumbly

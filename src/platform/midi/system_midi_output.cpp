@@ -38,6 +38,14 @@ void SystemMidiOutput::Send(const ShortMessage& message) {
   }
 }
 
+void SystemMidiOutput::SendAt(const ShortMessage& message, std::chrono::steady_clock::time_point at) {
+  switch (open_) {
+    case Target::Synth: BuiltinSynth::Instance().SendAt(message, at); break;
+    case Target::Port: ports_.Send(message); break;
+    case Target::None: break;
+  }
+}
+
 void SystemMidiOutput::Close() {
   if (open_ == Target::Port) ports_.Close();
   open_ = Target::None;

@@ -14,6 +14,9 @@ class SystemMidiOutput : public MidiOutputService {
   std::string DeviceName(int id) override;
   MidiOpenResult Open(int id) override;
   void Send(const ShortMessage& message) override;
+  // The built-in synthesizer places the message in time; the system's
+  // ports send it at once.
+  void SendAt(const ShortMessage& message, std::chrono::steady_clock::time_point at) override;
   void Close() override;
 
  private:

@@ -112,3 +112,48 @@ TEST_F(PortFixture, ChangingTheServiceClosesTheOpenDevice) {
   port.SetService(device);  // other goes before the port
   EXPECT_EQ(other.closes, 1);
 }
+
+namespace {
+// A device that can place messages in time: it keeps the moment asked for.
+struct TimedDevice : RecordingMidiOutput {
+  std::vector<std::chrono::steady_clock::time_point> asked;
+  void SendAt(const ShortMessage& m, std::chrono::steady_clock::time_point at) override {
+    asked.push_back(at);
+    Send(m);
+  }
+};
+}  // namespace
+
+// The timed sends carry the scheduled moment to the device, with the same
+// messages as the plain ones; a device without timing sends them at once.
+TEST(MidiOutPortTimed, ScheduledMomentReachesTheDevice) {
+  Settings settings;
+  settings.Channel = 2;
+  settings.Octave = 12;
+  const auto at = std::chrono::steady_clock::now() + std::chrono::milliseconds(250);
+  TimedDevice timed;
+  MidiOutPort port(timed, settings);
+  port.SendNoteOn(60, at);  // closed: nothing
+  EXPECT_TRUE(timed.asked.empty());
+  ASSERT_EQ(port.OpenMidiPort(), "");
+  port.SendProgramChange(25, at);
+  port.SendNoteOn(60, at);
+  port.SendNoteOff(60, at + std::chrono::milliseconds(500));
+  ASSERT_EQ(timed.messages.size(), 3u);
+  EXPECT_EQ(timed.messages[0].message, (ShortMessage{0xC2, 25, 0}));
+  EXPECT_EQ(timed.messages[1].message, (ShortMessage{0x92, 72, 127}));
+  EXPECT_EQ(timed.messages[2].message, (ShortMessage{0x82, 72, 0}));
+  ASSERT_EQ(timed.asked.size(), 3u);
+  EXPECT_EQ(timed.asked[1], at);
+  EXPECT_EQ(timed.asked[2], at + std::chrono::milliseconds(500));
+
+  RecordingMidiOutput plain;
+  MidiOutPort plainPort(plain, settings);
+  ASSERT_EQ(plainPort.OpenMidiPort(), "");
+  const auto before = std::chrono::steady_clock::now();
+  plainPort.SendNoteOn(60, at);
+  ASSERT_EQ(plain.messages.size(), 1u);
+  EXPECT_EQ(plain.messages[0].message, (ShortMessage{0x92, 72, 127}));
+  EXPECT_LT(plain.messages[0].at, at);  // sent at once, not held back
+  EXPECT_GE(plain.messages[0].at, before);
+}

@@ -1,0 +1,186 @@
+#include "platform/midi/audio_export.h"
+
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <filesystem>
+#include <thread>
+#include <vector>
+
+#include "core/chordsheet/chord_line.h"
+#include "core/guitar/tuning.h"
+#include "core/sound/midi_message.h"
+#include "core/sound/timing.h"
+#include "platform/midi/synth_engine.h"
+
+namespace strumbly {
+
+namespace {
+
+constexpr int kChunkFrames = kAudioExportSampleRate / 10;
+// The last chord rings until the sound has died 60 dB below full scale
+// (a steel string's release takes about 7 s to get there), then fades out
+// over one chunk ...
+constexpr float kSilence = 0.001f;
+// ... but for no longer than this after its end.
+constexpr int kMaxTailFrames = kAudioExportSampleRate * 15;
+constexpr int kChannel = 0;
+
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return s;
+}
+
+int SndFormat(AudioFileFormat format) {
+  switch (format) {
+    case AudioFileFormat::Wav: return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    case AudioFileFormat::Flac: return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    case AudioFileFormat::Ogg: return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+  }
+  return 0;
+}
+
+// Queues the song's notes: every chord's note-ons at its start, its
+// note-offs at its end, where the next chord starts. Gives back the frame
+// at which the last chord ends.
+std::int64_t QueueSong(SynthEngine& synth, const AudioExportJob& job) {
+  ChordList chords = job.chords;
+  ComputeDurations(chords, WholeNoteMs(job.tempo));
+  synth.Send(ProgramChangeMessage(kChannel, job.program));
+  std::int64_t ms = 0;
+  auto frameOf = [](std::int64_t at) { return at * kAudioExportSampleRate / 1000; };
+  for (const ChordRecord& r : chords) {
+    if (!IsChordEntry(r)) continue;
+    const std::int64_t end = ms + std::max(r.DurationMs, 0);
+    for (std::size_t s = 0; s < 6; ++s) {
+      if (r.Pitches[s] == SilentPitch) continue;
+      const int key = SoundingPitch(r.Pitches[s], job.tuningOffsets[s]);
+      synth.SendAtFrame(NoteOnMessage(kChannel, key, 0), frameOf(ms));
+      synth.SendAtFrame(NoteOffMessage(kChannel, key, 0), frameOf(end));
+    }
+    ms = end;
+  }
+  return frameOf(ms);
+}
+
+class SoundFile {
+ public:
+  ~SoundFile() { Close(); }
+  bool Open(const std::string& path, AudioFileFormat format) {
+    SF_INFO info{};
+    info.samplerate = kAudioExportSampleRate;
+    info.channels = 2;
+    info.format = SndFormat(format);
+    file_ = sf_open(path.c_str(), SFM_WRITE, &info);
+    if (!file_) return false;
+    if (format == AudioFileFormat::Ogg) {
+      double quality = 0.6;
+      sf_command(file_, SFC_SET_VBR_ENCODING_QUALITY, &quality, sizeof quality);
+    }
+    return true;
+  }
+  bool Write(const float* left, const float* right, int frames) {
+    interleaved_.resize(static_cast<std::size_t>(frames) * 2);
+    for (int i = 0; i < frames; ++i) {
+      interleaved_[static_cast<std::size_t>(i) * 2] = std::clamp(left[i], -1.0f, 1.0f);
+      interleaved_[static_cast<std::size_t>(i) * 2 + 1] = std::clamp(right[i], -1.0f, 1.0f);
+    }
+    return sf_writef_float(file_, interleaved_.data(), frames) == frames;
+  }
+  bool Close() {
+    if (!file_) return true;
+    const bool ok = sf_close(file_) == 0;
+    file_ = nullptr;
+    return ok;
+  }
+  std::string Error() const { return sf_strerror(file_); }
+
+ private:
+  SNDFILE* file_ = nullptr;
+  std::vector<float> interleaved_;
+};
+
+}  // namespace
+
+bool AudioFormatForPath(const std::string& path, AudioFileFormat* format) {
+  const std::string ext = Lower(std::filesystem::path(path).extension().string());
+  AudioFileFormat f;
+  if (ext == ".wav") f = AudioFileFormat::Wav;
+  else if (ext == ".flac") f = AudioFileFormat::Flac;
+  else if (ext == ".ogg") f = AudioFileFormat::Ogg;
+  else return false;
+  if (format) *format = f;
+  return true;
+}
+
+AudioExportResult ExportAudio(const AudioExportJob& job, const AudioExportProgress& progress) {
+  AudioExportResult result;
+  AudioFileFormat format;
+  if (!AudioFormatForPath(job.path, &format)) {
+    result.error = "The audio file name must end in .wav, .flac or .ogg.";
+    return result;
+  }
+  std::string loadError;
+  const std::string soundFont = FindSoundFont(job.soundFontSetting);
+  const int cores = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
+  auto synth = SynthEngine::Load(soundFont, &loadError, cores);
+  if (!synth) {
+    result.error = "The synthesizer cannot start: " + loadError + ".";
+    return result;
+  }
+  const std::int64_t songEnd = QueueSong(*synth, job);
+
+  SoundFile file;
+  if (!file.Open(job.path, format)) {
+    result.error = "Cannot create file " + job.path + ": " + file.Error();
+    return result;
+  }
+  auto fail = [&](std::string error, bool cancelled) {
+    file.Close();
+    std::error_code ec;
+    std::filesystem::remove(job.path, ec);
+    result.error = std::move(error);
+    result.cancelled = cancelled;
+    return result;
+  };
+
+  std::vector<float> left(kChunkFrames), right(kChunkFrames);
+  // The limiter on the synthesizer's output delays it: its first frames are
+  // rendered and dropped, so frame 0 of the file is frame 0 of the song.
+  {
+    std::vector<float> l(SynthEngine::kOutputDelayFrames), r(l.size());
+    synth->Render(l.data(), r.data(), static_cast<int>(l.size()));
+  }
+  std::int64_t written = 0;
+  const double expected = static_cast<double>(songEnd + kAudioExportSampleRate);
+  while (true) {
+    synth->Render(left.data(), right.data(), kChunkFrames);
+    float peak = 0;
+    for (int i = 0; i < kChunkFrames; ++i) peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
+    // Past the song's end, a silent chunk ends the file: the tail has died.
+    const bool past = written >= songEnd;
+    if (past && peak < kSilence && synth->Pending() == 0) {
+      for (int i = 0; i < kChunkFrames; ++i) {
+        const float fade = 1.0f - static_cast<float>(i) / kChunkFrames;
+        left[static_cast<std::size_t>(i)] *= fade;
+        right[static_cast<std::size_t>(i)] *= fade;
+      }
+      if (!file.Write(left.data(), right.data(), kChunkFrames)) return fail("Cannot write file " + job.path + ".", false);
+      written += kChunkFrames;
+      break;
+    }
+    if (!file.Write(left.data(), right.data(), kChunkFrames)) return fail("Cannot write file " + job.path + ".", false);
+    written += kChunkFrames;
+    if (written >= songEnd + kMaxTailFrames) break;
+    if (progress && !progress(std::min(0.99, static_cast<double>(written) / expected))) return fail({}, true);
+  }
+  if (!file.Close()) return fail("Cannot write file " + job.path + ".", false);
+  if (progress) progress(1.0);
+  result.ok = true;
+  result.seconds = static_cast<double>(written) / kAudioExportSampleRate;
+  return result;
+}
+
+}  // namespace strumbly
