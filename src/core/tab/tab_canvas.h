@@ -22,7 +22,7 @@ class TabCanvas {
   virtual void SetFont(const TabFont& font) = 0;
   virtual int TextWidth(const std::string& text) = 0;
   virtual int TextHeight(const std::string& text) = 0;
-  // Writes the text with its top left corner at (x, y).
+  // Writes the text on a white background with its top left corner at (x, y).
   virtual void TextOut(int x, int y, const std::string& text) = 0;
   virtual void Line(int x1, int y1, int x2, int y2) = 0;
   virtual void FillWhite(int x, int y, int width, int height) = 0;

@@ -75,6 +75,11 @@ int ScreenDrawingHeight(const TabMetrics& m, const TabLayout& layout) {
 
 int DrawTabBar(TabCanvas& canvas, const TabMetrics& m, const TabLayout& layout, const ShownBar& bar, int w, int y,
                int x, int fretPoints, bool bold, bool& truncated) {
+  // The staff goes first, so that each number, written on white, breaks
+  // its string line instead of being struck through by it.
+  canvas.Line(x, y, x, y + m.StaffHeight);
+  canvas.Line(x + w - 1, y, x + w - 1, y + m.StaffHeight);
+  for (int i = 0; i < 6; ++i) canvas.Line(x, y + i * m.LineSpacing, x + w, y + i * m.LineSpacing);
   const int step = w / (bar.Columns() + 1);
   int cx = x;
   int bottom = y;
@@ -98,9 +103,6 @@ int DrawTabBar(TabCanvas& canvas, const TabMetrics& m, const TabLayout& layout, 
     }
   }
   if (bold) canvas.SetFont({TabFace::Sans, fretPoints, false});
-  canvas.Line(x, y, x, y + m.StaffHeight);
-  canvas.Line(x + w - 1, y, x + w - 1, y + m.StaffHeight);
-  for (int i = 0; i < 6; ++i) canvas.Line(x, y + i * m.LineSpacing, x + w, y + i * m.LineSpacing);
   return bottom;
 }
 

@@ -41,7 +41,7 @@ int ScreenDrawingHeight(const TabMetrics& m, const TabLayout& layout);
 // The left edge of a shown bar in its row.
 inline int BarLeft(const TabMetrics& m, bool left) { return left ? m.Margin : m.StaffWidth / 2 - 1 + m.Margin; }
 
-// Draws one bar of width w with its staff top at y and left edge at x, with
+// Draws one bar of width w (the staff, then the numbers on it) with its staff top at y and left edge at x, with
 // fret numbers in the given font size. Gives back its bottom: y + 6 line
 // spacings when a chord was drawn, otherwise y. Sets truncated when the bar
 // holds more chords than are drawn.
