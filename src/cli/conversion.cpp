@@ -1,13 +1,11 @@
 #include "cli/conversion.h"
 
-#include <QString>
 #include <cstdio>
 #include <iostream>
 
 #include "core/app/song_names.h"
+#include "cli/output_files.h"
 #include "core/tab/tab_titles.h"
-#include "platform/command_error.h"
-#include "platform/song_io.h"
 
 namespace strumbly::cli {
 
@@ -18,19 +16,24 @@ int Usage(const Conversion& c, const std::string& problem) {
   return kFailed;
 }
 
-int ConvertOne(const Conversion& c, const std::string& songPath, const std::string& out, const std::string& prefix) {
+int ConvertOne(const Conversion& c, const std::string& songPath, const std::string& out, const std::string& prefix,
+               OutputFiles& files) {
   const std::optional<CliSong> song = LoadSong(songPath);
   if (!song) return kFailed;
   const std::optional<std::string> bytes = c.convert(*song, prefix);
   if (!bytes) return kRefused;
   if (out == "-") return WriteStandardOutput(*bytes) ? kOk : kFailed;
-  try {
-    WriteFileSafely(QString::fromStdString(out), *bytes);
-  } catch (const CommandError&) {
+  if (!files.Write(out, *bytes)) {
     std::cerr << "Cannot create file " << out << "\n";
     return kFailed;
   }
   return kOk;
+}
+
+int Finish(int status, OutputFiles& files) {
+  if (files.Sync()) return status;
+  std::cerr << "strumbly-cli: the written files could not be saved to disk\n";
+  return kFailed;
 }
 
 }  // namespace
@@ -42,6 +45,7 @@ bool WriteStandardOutput(const std::string& bytes) {
 }
 
 int RunConversion(const Conversion& c, const Args& args) {
+  OutputFiles files;
   std::string outDir;
   bool batch = false;
   std::vector<std::string> rest;
@@ -58,7 +62,7 @@ int RunConversion(const Conversion& c, const Args& args) {
   if (!batch) {
     if (rest.size() > 2) return Usage(c, "too many arguments");
     const std::string out = rest.size() == 2 ? rest[1] : WithExtension(rest[0], c.extension);
-    return ConvertOne(c, rest[0], out, "");
+    return Finish(ConvertOne(c, rest[0], out, "", files), files);
   }
   if (outDir.empty()) return Usage(c, "--out-dir needs a folder");
   // Every song is tried; the worst outcome is the exit status.
@@ -67,9 +71,9 @@ int RunConversion(const Conversion& c, const Args& args) {
     std::string folder = outDir;
     if (folder.back() != '/') folder += '/';
     const std::string out = folder + FileNameOf(WithExtension(song, c.extension));
-    status = std::max(status, ConvertOne(c, song, out, song + ": "));
+    status = std::max(status, ConvertOne(c, song, out, song + ": ", files));
   }
-  return status;
+  return Finish(status, files);
 }
 
 }  // namespace strumbly::cli

@@ -144,6 +144,21 @@ TEST_F(ConvertCommands, OutputThatCannotBeCreated) {
   auto r = RunCliCaught("midi " + song + " " + out);
   EXPECT_EQ(r.status, 2);
   EXPECT_EQ(r.err, "Cannot create file " + out + "\n");
+  // A read-only file is not replaced; a writable one is, keeping its mode.
+  Write("locked.mid", "old");
+  fs::permissions(dir / "locked.mid", fs::perms::owner_read);
+  if (::geteuid() != 0) {
+    r = RunCliCaught("midi " + song + " " + (dir / "locked.mid").string());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(ReadWholeFile(dir / "locked.mid"), "old");
+  }
+  Write("open.mid", "old");
+  fs::permissions(dir / "open.mid", fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(RunCliCaught("midi " + song + " " + (dir / "open.mid").string()).status, 0);
+  EXPECT_EQ(ReadWholeFile(dir / "open.mid").size(), 87u);
+  EXPECT_EQ(fs::status(dir / "open.mid").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  for (const auto& entry : fs::directory_iterator(dir))
+    EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
   r = RunCliCaught("tab " + song + " -", "> /dev/full");
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("standard output"), std::string::npos);

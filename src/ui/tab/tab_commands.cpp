@@ -1,6 +1,5 @@
 #include "ui/tab/tab_commands.h"
 
-#include <QApplication>
 #include <QLineEdit>
 
 #include "core/app/song_names.h"
@@ -9,6 +8,7 @@
 #include "platform/command_error.h"
 #include "platform/dialogs.h"
 #include "platform/song_io.h"
+#include "ui/busy_cursor.h"
 #include "ui/tab/tab_info_window.h"
 #include "ui/tab/tab_window.h"
 
@@ -17,14 +17,6 @@ namespace strumbly {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-class BusyCursor {
- public:
-  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-  BusyCursor(const BusyCursor&) = delete;
-  BusyCursor& operator=(const BusyCursor&) = delete;
-};
 
 }  // namespace
 

@@ -64,7 +64,9 @@ TfrmTab::TfrmTab(QWidget* parent) : QDialog(parent) {
   Memo1->setObjectName("Memo1");
   Memo1->setFont(MonospaceFont());
   Memo1->setLineWrapMode(QPlainTextEdit::NoWrap);
+  // The Tab key passes the text box by.
   Memo1->setTabChangesFocus(true);
+  Memo1->setFocusPolicy(Qt::ClickFocus);
   QPalette palette = Memo1->palette();
   palette.setColor(QPalette::Text, Qt::black);
   palette.setColor(QPalette::Base, Qt::white);
