@@ -57,7 +57,7 @@ void BM_StartUpAndExitWith5MbSettings(benchmark::State& state) {
     window->CreateOtherWindows();
     window->show();
     QApplication::processEvents();
-    window->Modified = false;
+    window->song().SetModified(false);
     window->close();
     QApplication::processEvents();
   }

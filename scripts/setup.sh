@@ -13,7 +13,7 @@ packages=(
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # headless runs and screenshots
-  xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
+  xvfb xauth openbox xdotool imagemagick fonts-dejavu-core fonts-liberation2 poppler-utils
 )
 
 missing=()

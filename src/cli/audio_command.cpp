@@ -79,7 +79,7 @@ int RunAudioCommand(int argc, char** argv) {
   }
   job.program = PatchFromInfo(text.patch.value_or(kDefaultPatch)) & 0x7F;
   job.tempo = TempoFromInfo(text.tempo.value_or(kDefaultTempo));
-  job.tuningOffsets = TuningOffsets(NormalizeTuningTag(text.tuning.value_or(kDefaultTuning)));
+  job.tuningOffsets = TuningOffsets(NormalizeTuningTag(text.tuning.value_or(kStandardTuningTag)));
   job.soundFontSetting = soundFont;
   job.path = out;
   const AudioExportResult result = ExportAudio(job);

@@ -1,73 +1,96 @@
 // strumbly-cli: works on song files from a terminal.
-#include <cstdio>
-#include <cstring>
-#include <fstream>
+#include <csignal>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <vector>
 
-#include "core/app/song_file.h"
-#include "core/chordsheet/chord_line.h"
+#include "cli/audio_command.h"
+#include "cli/cli_command.h"
+#include "cli/name_command.h"
+
+namespace strumbly::cli {
 
 namespace {
 
-constexpr const char* kUsage =
-    "Usage: strumbly-cli COMMAND [ARGUMENTS]\n"
-    "\n"
-    "Commands:\n"
-    "  check SONG...   Parse every chord line of each song file (.sly) and print\n"
-    "                  each bad line as 'SONG: Line N    reason'.\n"
-    "                  Exit status: 0 all lines good, 1 a bad line was found,\n"
-    "                  2 usage error or a file that cannot be read.\n"
-    "  --help          Show this text.\n";
-
-bool ReadFile(const char* path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+// The commands that take the classic argument vector.
+std::vector<char*> ArgumentVector(const Args& args, const char* first) {
+  std::vector<char*> argv;
+  if (first) argv.push_back(const_cast<char*>(first));
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  return argv;
 }
 
-int Check(const std::vector<const char*>& songs) {
-  if (songs.empty()) {
-    std::cerr << "strumbly-cli check: no song file given\n" << kUsage;
-    return 2;
-  }
-  bool bad = false;
-  std::string bytes;
-  strumbly::ChordRecord record;
-  for (const char* song : songs) {
-    if (!ReadFile(song, bytes)) {
-      std::cerr << "strumbly-cli: Cannot open file " << song << ": " << std::strerror(errno) << "\n";
-      return 2;
-    }
-    const auto text = strumbly::ReadSongText(bytes);
-    for (std::size_t i = 0; i < text.lines.size(); ++i) {
-      const auto error = strumbly::ParseChordText(text.lines[i], static_cast<int>(i), record);
-      if (!error.empty()) {
-        std::cout << song << ": " << error << "\n";
-        bad = true;
-      }
-    }
-  }
-  std::cout.flush();
-  return bad ? 1 : 0;
+int RunName(const Args& args) {
+  auto argv = ArgumentVector(args, nullptr);
+  return RunNameCommand(static_cast<int>(args.size()), argv.data());
 }
+
+int RunAudio(const Args& args) {
+  auto argv = ArgumentVector(args, "audio");
+  return strumbly::RunAudioCommand(static_cast<int>(args.size()) + 1, argv.data());
+}
+
+// One line per command; a new command needs a line here and its own file.
+const Command kCommands[] = {
+    {"check", "  check SONG...   Parse every chord line of each song file (.sly) and print\n"
+              "                  each bad line as 'SONG: Line N    reason'.\n"
+              "                  Exit status: 0 all lines good, 1 a bad line was found,\n"
+              "                  2 usage error or a file that cannot be read.\n",
+     RunCheck},
+    {"midi", "  midi SONG [OUT]  Write the song as a Standard MIDI File (default: SONG with\n"
+             "                  the extension .mid; - writes to standard output).\n",
+     RunMidi},
+    {"tab", "  tab SONG [OUT]   Write the song's ASCII tablature (default: SONG with the\n"
+            "                  extension .tab; - writes to standard output).\n",
+     RunTab},
+    {"pdf", "  pdf SONG [OUT] [--page-size A4|Letter]\n"
+            "                  Print the song's graphic tablature to a PDF file (A4 unless\n"
+            "                  told otherwise; default OUT: SONG with the extension .pdf).\n",
+     RunPdf},
+    {"audio", "  audio SONG OUT [--soundfont SF2]\n"
+              "                  Render the song with the built-in synthesizer into an audio\n"
+              "                  file: .wav, .flac or .ogg by OUT's extension.\n",
+     RunAudio},
+    {"name", kNameCommandUsage, RunName},
+};
 
 }  // namespace
 
+std::string UsageText() {
+  std::string text =
+      "Usage: strumbly-cli COMMAND [ARGUMENTS]\n"
+      "\n"
+      "Commands:\n";
+  for (const Command& c : kCommands) text += c.usage;
+  text +=
+      "  --help          Show this text.\n"
+      "\n"
+      "midi, tab and pdf also take --out-dir DIR followed by any number of songs;\n"
+      "each is written into DIR under its own name. Exit status: 0 done, 1 a song\n"
+      "was refused (a bad line, no chords), 2 usage error, a song that cannot be\n"
+      "read or an output that cannot be written.\n";
+  return text;
+}
+
+}  // namespace strumbly::cli
+
 int main(int argc, char** argv) {
+  using namespace strumbly::cli;
+  // A closed pipe is reported as a failed write, not a silent death.
+  std::signal(SIGPIPE, SIG_IGN);
   if (argc < 2) {
-    std::cerr << kUsage;
-    return 2;
+    std::cerr << UsageText();
+    return kFailed;
   }
   const std::string command = argv[1];
   if (command == "--help" || command == "-h" || command == "help") {
-    std::cout << kUsage;
-    return 0;
+    std::cout << UsageText() << std::flush;
+    return std::cout ? kOk : kFailed;
   }
-  if (command == "check") return Check(std::vector<const char*>(argv + 2, argv + argc));
-  std::cerr << "strumbly-cli: unknown command '" << command << "'\n" << kUsage;
-  return 2;
+  const Args args(argv + 2, argv + argc);
+  for (const Command& c : kCommands)
+    if (command == c.name) return c.run(args);
+  std::cerr << "strumbly-cli: unknown command '" << command << "'\n" << UsageText();
+  return kFailed;
 }

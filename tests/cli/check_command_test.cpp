@@ -95,3 +95,10 @@ TEST_F(CheckCommand, AnyBytesAreHandled) {
   EXPECT_EQ(RunCli("check " + Write("nul.sly", std::string("C,\0,3,2,0,1,0,Q\n", 16))).out,
             (dir / "nul.sly").string() + ": Line 1    Fret number for Low E string (\"\") not a number.\n");
 }
+
+TEST_F(CheckCommand, FoldersAndDevicesAreReportedAndTheOtherSongsStillChecked) {
+  const auto bad = Write("bad.sly", "E, 0, 2, 2, 1, 0, 0, Z\n");
+  const CliRun r = RunCli("check " + dir.string() + " /dev/zero " + bad);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.out, bad + ": Line 1    \"Z\" invalid. (W)hole,(H)alf,Q,E,S,T,F\n");
+}

@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const ChordRecord& r : list) FUZZ_CHECK(r.DurationMs >= 0);
 
   const std::string saved = FormatSongFile(song.lines, song.patch.value_or(kDefaultPatch) & 0xFF,
-                                           song.tuning.value_or(kDefaultTuning), tempo);
+                                           song.tuning.value_or(kStandardTuningTag), tempo);
   const SongText back = ReadSongText(saved);
   FUZZ_CHECK(back.allFourInfo);
   FUZZ_CHECK(back.lines == song.lines);

@@ -143,7 +143,7 @@ TEST(ChordNaming, ShippedDictionary) {
     ChordRecord record;
     const std::string error = ParseChordText(entries[i], static_cast<int>(i), record);
     ASSERT_EQ(error, "");
-    ASSERT_TRUE(IsChordRecord(record, error));
+    ASSERT_EQ(KindOf(record, error), RecordKind::Chord);
     EXPECT_EQ(FormatChordLine(record), entries[i]);
     EXPECT_EQ(record.Duration, "Q");
 

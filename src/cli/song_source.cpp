@@ -1,0 +1,46 @@
+#include "cli/song_source.h"
+
+#include <QString>
+#include <iostream>
+
+#include "core/app/song_file.h"
+#include "core/app/song_state.h"
+#include "core/guitar/tuning.h"
+#include "platform/command_error.h"
+#include "platform/song_io.h"
+
+namespace strumbly::cli {
+
+std::optional<CliSong> LoadSong(const std::string& path) {
+  std::string bytes;
+  try {
+    bytes = ReadSongFile(QString::fromStdString(path));
+  } catch (const CommandError& e) {
+    std::cerr << "strumbly-cli: " << e.what() << "\n";
+    return std::nullopt;
+  }
+  SongText text = ReadSongText(bytes);
+  CliSong song;
+  song.path = path;
+  song.lines = std::move(text.lines);
+  song.patch = text.patch ? PatchFromInfo(*text.patch) : kDefaultPatch;
+  song.tuning = text.tuning ? NormalizeTuningTag(*text.tuning) : kStandardTuningTag;
+  song.tempo = text.tempo ? TempoFromInfo(*text.tempo) : kDefaultTempo;
+  return song;
+}
+
+bool SongChordList(const CliSong& song, ChordList& list, const char* fixMessage, const char* noChordsMessage,
+                   const std::string& prefix) {
+  const ChordListResult result = BuildChordList(song.lines, list);
+  if (!result.ok) {
+    std::cerr << prefix << result.error << "\n" << prefix << fixMessage << "\n";
+    return false;
+  }
+  if (!HasChordLine(list, 0, static_cast<int>(song.lines.size()) - 1)) {
+    std::cerr << prefix << noChordsMessage << "\n";
+    return false;
+  }
+  return true;
+}
+
+}  // namespace strumbly::cli

@@ -1,0 +1,24 @@
+#pragma once
+// The tablature of a song as the tablature window builds it with the title
+// prompt off.
+#include <optional>
+#include <string>
+
+#include "cli/song_source.h"
+#include "core/tab/tab_drawing.h"
+#include "core/tab/tab_titles.h"
+
+namespace strumbly::cli {
+
+struct SongTablature {
+  TabLayout layout;
+  TabTitles titles;
+  std::string tuningText;
+  TabDrawing Drawing() const { return {&layout, tuningText, titles.title, titles.subtitle, false}; }
+};
+
+// Nothing when the song is refused (messages printed after the prefix). An
+// overfull bar prints the truncation warning once.
+std::optional<SongTablature> BuildSongTablature(const CliSong& song, const std::string& prefix);
+
+}  // namespace strumbly::cli

@@ -1,0 +1,43 @@
+#include "platform/printing/tab_printing.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+#include "platform/printing/painter_tab_canvas.h"
+
+namespace strumbly {
+
+int PrintTabOn(QPagedPaintDevice& device, const TabDrawing& drawing) {
+  QPainter painter;
+  if (!painter.begin(&device)) return 0;
+  PainterTabCanvas canvas(painter, &device);
+  const int pages = PrintTabPages(canvas, drawing, device.width(), device.height());
+  painter.end();
+  return pages;
+}
+
+void PrepareTabPrinter(QPrinter& printer, const QString& jobName) {
+  printer.setResolution(kTabPrintDpi);
+  printer.setDocName(jobName);
+}
+
+QByteArray TabPdfBytes(const TabDrawing& drawing, const QPageSize& pageSize) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  {
+    QPdfWriter writer(&buffer);
+    writer.setResolution(kTabPrintDpi);
+    writer.setPageSize(pageSize);
+    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    writer.setTitle(QString::fromStdString(drawing.title));
+    writer.setCreator("Strumbly");
+    PrintTabOn(writer, drawing);
+  }
+  buffer.close();
+  return bytes;
+}
+
+}  // namespace strumbly

@@ -1,0 +1,79 @@
+#pragma once
+// The Special menu's commands: "&Tabulature..." (F4), "&ASCII Tabulature..."
+// (F5) and "&Midi File..." (F6), with their checks and messages. The main
+// window hands over the song as plain values and calls one function per
+// command.
+#include <QKeySequence>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/app/settings.h"
+#include "core/guitar/tuning.h"
+
+class QWidget;
+
+namespace strumbly {
+
+class TfrmTab;
+class TfrmGetTabInfo;
+
+// The song as the commands read it.
+struct TabSongInput {
+  std::vector<std::string> lines;  // the editor's lines
+  std::string fileName;            // CurrentFileName
+  int patch = 25;                  // CurrentPatch
+  int tempo = 120;                 // the tempo bar's position
+  StringOffsets tuningOffsets{};   // TuningOffsets of the current tuning
+  std::string tuningText;          // the tuning status panel's text
+};
+
+struct TabCommandHooks {
+  // Selects the editor line with the given index (the first bad line).
+  std::function<void(int)> selectLine;
+  // StatusHintsEnabled of the main window.
+  std::function<void(bool)> setStatusHints;
+};
+
+// The menu items, for the main window's Special menu ("&Special", hint
+// "Tab and MIDI output.").
+struct TabMenuItem {
+  const char* objectName;
+  const char* caption;
+  Qt::Key shortcut;
+  const char* hint;
+};
+inline constexpr TabMenuItem kTabMenuItem{"Tab1", "&Tabulature...", Qt::Key_F4, "Show tabulature window."};
+inline constexpr TabMenuItem kAsciiTabMenuItem{"ASCIItab1", "&ASCII Tabulature...", Qt::Key_F5,
+                                              "Show ASCII tabulature window."};
+inline constexpr TabMenuItem kMidiFileMenuItem{"SaveAsMidiFile1", "&Midi File...", Qt::Key_F6, "Create a MIDI file."};
+
+class TabCommands {
+ public:
+  // settings is read for TabPrompt and TabFont; LastDir is read and, after a
+  // MIDI file was written, updated.
+  TabCommands(QWidget* parent, Settings& settings, TabCommandHooks hooks);
+  ~TabCommands();
+  TabCommands(const TabCommands&) = delete;
+  TabCommands& operator=(const TabCommands&) = delete;
+
+  void ShowTab(const TabSongInput& song);       // Tab1Click
+  void ShowAsciiTab(const TabSongInput& song);  // ASCIItab1Click
+  void SaveAsMidiFile(const TabSongInput& song);  // SaveAsMidiFile1Click
+
+  // The windows, created on first use.
+  TfrmTab& frmTab();
+  TfrmGetTabInfo& frmGetTabInfo();
+
+ private:
+  void ShowTablature(const TabSongInput& song, bool ascii);
+  void Error(const QString& text);
+
+  QWidget* parent_;
+  Settings& settings_;
+  TabCommandHooks hooks_;
+  TfrmTab* frmTab_ = nullptr;
+  TfrmGetTabInfo* frmGetTabInfo_ = nullptr;
+};
+
+}  // namespace strumbly

@@ -1,0 +1,88 @@
+#include "ui/tab/tab_info_window.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/app/song_names.h"
+#include "core/tab/tab_titles.h"
+
+namespace strumbly {
+
+namespace {
+constexpr const char* kTitleHint = "Title to be printed on tabulature. File name is used by default.";
+constexpr const char* kSubHint = "Subtitle to be printed on tabulature. File name is used by default.";
+}  // namespace
+
+TfrmGetTabInfo::TfrmGetTabInfo(QWidget* parent) : QDialog(parent) {
+  setObjectName("frmGetTabInfo");
+  setWindowTitle("Tabulature ");
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+  Label3 = new QLabel("Enter titles for tabulature", this);
+  Label3->setObjectName("Label3");
+  QFont bold = Label3->font();
+  bold.setBold(true);
+  Label3->setFont(bold);
+
+  Label4 = new QLabel(
+      "These titles will print at the top of the tabulature. To pre-load them, include ' * Title: ' and ' *Sub: ' "
+      "lines your files.",
+      this);
+  Label4->setObjectName("Label4");
+  Label4->setWordWrap(true);
+
+  Label1 = new QLabel("Title:", this);
+  Label1->setObjectName("Label1");
+  Label1->setToolTip(kTitleHint);
+  edtTitle = new QLineEdit(this);
+  edtTitle->setObjectName("edtTitle");
+  edtTitle->setToolTip(kTitleHint);
+  Label1->setBuddy(edtTitle);
+
+  Label2 = new QLabel("Sub:", this);
+  Label2->setObjectName("Label2");
+  Label2->setToolTip(kSubHint);
+  edtBy = new QLineEdit(this);
+  edtBy->setObjectName("edtBy");
+  edtBy->setToolTip(kSubHint);
+  Label2->setBuddy(edtBy);
+
+  btnOK = new QPushButton("OK", this);
+  btnOK->setObjectName("btnOK");
+  btnOK->setDefault(true);
+  btnCancel = new QPushButton("Cancel", this);
+  btnCancel->setObjectName("btnCancel");
+  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+
+  auto* fields = new QGridLayout;
+  fields->addWidget(Label1, 0, 0);
+  fields->addWidget(edtTitle, 0, 1);
+  fields->addWidget(Label2, 1, 0);
+  fields->addWidget(edtBy, 1, 1);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(btnOK);
+  buttons->addWidget(btnCancel);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(Label3);
+  layout->addWidget(Label4);
+  layout->addLayout(fields);
+  layout->addLayout(buttons);
+  resize(420, 190);
+}
+
+void TfrmGetTabInfo::Preload(const std::vector<std::string>& lines, const std::string& songFileName) {
+  std::string title = FindTabTitle(lines);
+  if (title.empty()) title = TitleOf(songFileName);
+  edtTitle->setText(QString::fromStdString(title));
+  edtBy->setText(QString::fromStdString(FindTabSubtitle(lines)));
+  edtTitle->setFocus();
+  edtTitle->selectAll();
+}
+
+}  // namespace strumbly

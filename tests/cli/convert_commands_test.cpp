@@ -1,0 +1,218 @@
+// strumbly-cli midi, tab and pdf: outputs, messages and exit statuses.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "cli_run.h"
+#include "core/sound/midi_file.h"
+#include "core/tab/ascii_tab.h"
+
+namespace fs = std::filesystem;
+
+namespace strumbly {
+namespace {
+
+using test::ReadWholeFile;
+using test::RunCliCaught;
+
+constexpr const char* kInfo = "*Info 1: Strumbly Version 1.0 File Information\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:120\r\n";
+
+class ConvertCommands : public ::testing::Test {
+ protected:
+  fs::path dir = fs::temp_directory_path() / ("strumbly-convert-" + std::to_string(::getpid()));
+  void SetUp() override {
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+  }
+  void TearDown() override { fs::remove_all(dir); }
+  std::string Write(const std::string& name, const std::string& bytes) {
+    std::ofstream(dir / name, std::ios::binary) << bytes;
+    return (dir / name).string();
+  }
+  std::string Song(const std::string& name, const std::string& body) { return Write(name, kInfo + body); }
+};
+
+TEST_F(ConvertCommands, MidiOfTheOneChordSong) {
+  const auto song = Song("one.sly", "C, x, 3, 2, 0, 1, 0, Q\r\n");
+  const auto r = RunCliCaught("midi " + song);
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  const std::string file = ReadWholeFile(dir / "one.mid");
+  ASSERT_EQ(file.size(), 87u);
+  EXPECT_EQ(file.substr(0, 4), "MThd");
+  // To standard output, the same bytes.
+  EXPECT_EQ(RunCliCaught("midi " + song + " -").out, file);
+}
+
+TEST_F(ConvertCommands, MidiTakesInstrumentTuningAndTempoFromTheInfoLines) {
+  const auto song = Write("d.sly",
+                          "*Info 1:\r\n*Info 2:30\r\n*Info 3:355433\r\n*Info 4:100\r\nE5, 0, x, x, x, x, 0, W\r\n");
+  ASSERT_EQ(RunCliCaught("midi " + song + " " + (dir / "d.mid").string()).status, 0);
+  ChordList list;
+  BuildChordList({"E5, 0, x, x, x, x, 0, W"}, list);
+  ComputeDurations(list, TicksPerWholeNote);
+  EXPECT_EQ(ReadWholeFile(dir / "d.mid"), MidiFileBytes(list, 30, 100, TuningOffsets(355433)));
+}
+
+TEST_F(ConvertCommands, RefusedSongsPrintTheWindowsMessagesAndWriteNothing) {
+  const auto bad = Song("bad.sly", "C, x, 3, 2, 0, 1, 0, Q\r\nG, 3, 2, 0, 0, 0, 3, Q, x\r\n");
+  auto r = RunCliCaught("midi " + bad);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Line 2    Too many commas.\nFix errors before creating a midi file.\n");
+  r = RunCliCaught("tab " + bad);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Line 2    Too many commas.\nFix errors before viewing tab.\n");
+  const auto words = Song("words.sly", "* just words\r\n\r\n");
+  r = RunCliCaught("midi " + words);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Can't create midi file. No chords defined in editor.\n");
+  r = RunCliCaught("tab " + words + " -");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "Can't create tab. No chords defined in editor.\n");
+  // An existing output file is left alone.
+  Write("bad.tab", "old");
+  RunCliCaught("tab " + bad);
+  EXPECT_EQ(ReadWholeFile(dir / "bad.tab"), "old");
+  EXPECT_FALSE(fs::exists(dir / "bad.mid"));
+  EXPECT_FALSE(fs::exists(dir / "words.mid"));
+}
+
+TEST_F(ConvertCommands, TabTextAsTheAsciiWindowShowsIt) {
+  const auto song = Song("Blues.sly", "* Title: One\r\n*title: Twelve Bars\r\n* sub: slow\r\nC, x, 3, 2, 0, 1, 0, Q\r\n"
+                                      "G, 3, 2, 0, 0, 0, 3, Q\r\n");
+  const auto r = RunCliCaught("tab " + song);
+  EXPECT_EQ(r.status, 0);
+  const std::string text = ReadWholeFile(dir / "Blues.tab");
+  const std::string expected = AsciiTabFileText({
+      "",
+      "Standard Tuning - E A D G B E",
+      "",
+      std::string(35, ' ') + "Twelve Bars",
+      std::string(38, ' ') + "slow",
+      "",
+      "|---------0---------3--------|",
+      "|---------1---------0--------|",
+      "|---------0---------0--------|",
+      "|---------2---------0--------|",
+      "|---------3---------2--------|",
+      "|-------------------3--------|",
+      "",
+      "",
+      "",
+  });
+  EXPECT_EQ(text, expected);
+  EXPECT_EQ(text.substr(0, 2), "\r\n");
+}
+
+TEST_F(ConvertCommands, TabTitleFallsBackToTheFileName) {
+  const auto song = Song("Slow.Blues.sly", "* Title:\r\nC, x, 3, 2, 0, 1, 0, Q\r\n");
+  const auto r = RunCliCaught("tab " + song + " -");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("\r\n" + std::string(35, ' ') + "Slow.Blues\r\n"), std::string::npos);
+  // The tuning of the info line heads the text.
+  const auto dropped = Write("dropped", std::string("*Info 1:\r\n*Info 2:25\r\n*Info 3:355555\r\n*Info 4:120\r\n") +
+                                           "D5, 0, 0, 0, x, x, x, Q\r\n");
+  ASSERT_EQ(RunCliCaught("tab " + dropped).status, 0);
+  EXPECT_EQ(ReadWholeFile(dir / "dropped.tab").substr(0, 36), "\r\nDropped D Tuning - D A D G B E\r\n\r\n");
+}
+
+TEST_F(ConvertCommands, OverfullBarWarnsOnceAndStillSucceeds) {
+  std::string body;
+  for (int i = 0; i < 20; ++i) body += "C, x, 3, 2, 0, 1, 0, Q\r\n";
+  body += "\r\n";
+  for (int i = 0; i < 18; ++i) body += "G, 3, 2, 0, 0, 0, 3, Q\r\n";
+  const auto r = RunCliCaught("tab " + Song("long.sly", body) + " -");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, std::string(kTruncationWarning) + "\n");
+  EXPECT_NE(r.out.find("|"), std::string::npos);
+}
+
+TEST_F(ConvertCommands, DefaultOutputNames) {
+  const std::string body = std::string(kInfo) + "C, x, 3, 2, 0, 1, 0, Q\r\n";
+  fs::create_directories(dir / "v1.2");
+  Write("v1.2/riff", body);
+  ASSERT_EQ(RunCliCaught("midi " + (dir / "v1.2/riff").string()).status, 0);
+  EXPECT_TRUE(fs::exists(dir / "v1.2/riff.mid"));
+  Write("a.b.sly", body);
+  ASSERT_EQ(RunCliCaught("tab " + (dir / "a.b.sly").string()).status, 0);
+  EXPECT_TRUE(fs::exists(dir / "a.b.tab"));
+}
+
+TEST_F(ConvertCommands, OutputThatCannotBeCreated) {
+  const auto song = Song("one.sly", "C, x, 3, 2, 0, 1, 0, Q\r\n");
+  const std::string out = (dir / "missing" / "one.mid").string();
+  auto r = RunCliCaught("midi " + song + " " + out);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "Cannot create file " + out + "\n");
+  // A read-only file is not replaced; a writable one is, keeping its mode.
+  Write("locked.mid", "old");
+  fs::permissions(dir / "locked.mid", fs::perms::owner_read);
+  if (::geteuid() != 0) {
+    r = RunCliCaught("midi " + song + " " + (dir / "locked.mid").string());
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(ReadWholeFile(dir / "locked.mid"), "old");
+  }
+  Write("open.mid", "old");
+  fs::permissions(dir / "open.mid", fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(RunCliCaught("midi " + song + " " + (dir / "open.mid").string()).status, 0);
+  EXPECT_EQ(ReadWholeFile(dir / "open.mid").size(), 87u);
+  EXPECT_EQ(fs::status(dir / "open.mid").permissions(), fs::perms::owner_read | fs::perms::owner_write);
+  for (const auto& entry : fs::directory_iterator(dir))
+    EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+  r = RunCliCaught("tab " + song + " -", "> /dev/full");
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find("standard output"), std::string::npos);
+}
+
+TEST_F(ConvertCommands, UnreadableSongsAndUsage) {
+  fs::create_directories(dir / "folder");
+  ASSERT_EQ(::mkfifo((dir / "fifo.sly").c_str(), 0600), 0);
+  for (const std::string& song : {(dir / "missing.sly").string(), (dir / "folder").string(),
+                                  (dir / "fifo.sly").string(), std::string("/dev/zero")}) {
+    const auto r = RunCliCaught("midi " + song);
+    EXPECT_EQ(r.status, 2) << song;
+    EXPECT_EQ(r.err, "strumbly-cli: Cannot open file " + song + "\n");
+  }
+  EXPECT_EQ(RunCliCaught("midi").status, 2);
+  EXPECT_EQ(RunCliCaught("tab a b c").status, 2);
+  EXPECT_EQ(RunCliCaught("tab --out-dir").status, 2);
+  EXPECT_EQ(RunCliCaught("pdf x.sly --page-size A3").status, 2);
+}
+
+TEST_F(ConvertCommands, SeveralSongsIntoAFolder) {
+  const auto a = Song("a.sly", "C, x, 3, 2, 0, 1, 0, Q\r\n");
+  const auto bad = Song("bad.sly", "C, x, 3, 2, 0, 1, 0\r\n");
+  fs::create_directories(dir / "b");
+  const auto b = Write("b/b.sly", std::string(kInfo) + "G, 3, 2, 0, 0, 0, 3, Q\r\n");
+  fs::create_directories(dir / "out");
+  const auto r = RunCliCaught("midi --out-dir " + (dir / "out").string() + " " + a + " " + bad + " " + b);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, bad + ": Line 1    Not enough commas.\n" + bad + ": Fix errors before creating a midi file.\n");
+  EXPECT_TRUE(fs::exists(dir / "out/a.mid"));
+  EXPECT_TRUE(fs::exists(dir / "out/b.mid"));
+  EXPECT_FALSE(fs::exists(dir / "out/bad.mid"));
+  // All good: 0.
+  EXPECT_EQ(RunCliCaught("tab " + a + " --out-dir " + (dir / "out").string() + " " + b).status, 0);
+  EXPECT_TRUE(fs::exists(dir / "out/b.tab"));
+}
+
+TEST_F(ConvertCommands, PdfOfTheGraphicTablature) {
+  const auto song = Song("one.sly", "* Title: Blues\r\nC, x, 3, 2, 0, 1, 0, Q\r\n");
+  auto r = RunCliCaught("pdf " + song + " " + (dir / "a4.pdf").string());
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "");
+  const std::string a4 = ReadWholeFile(dir / "a4.pdf");
+  EXPECT_EQ(a4.substr(0, 4), "%PDF");
+  EXPECT_NE(a4.find("595"), std::string::npos);  // A4 is 595 points wide
+  r = RunCliCaught("pdf " + song + " " + (dir / "letter.pdf").string() + " --page-size Letter");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(ReadWholeFile(dir / "letter.pdf").find("612"), std::string::npos);
+  // A song with no chords writes no PDF.
+  const auto words = Song("words.sly", "* nothing\r\n");
+  r = RunCliCaught("pdf " + words);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_FALSE(fs::exists(dir / "words.pdf"));
+}
+
+}  // namespace
+}  // namespace strumbly
