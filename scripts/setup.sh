@@ -12,6 +12,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # headless runs and screenshots
   xvfb xauth openbox xdotool imagemagick fonts-dejavu-core
+  # checks of the desktop entry, the file type and the AppStream data
+  desktop-file-utils shared-mime-info appstream
 )
 
 missing=()

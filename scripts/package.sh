@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds a Release version of Strumbly and makes the Debian package
+#   build-package/strumbly_<version>_<arch>.deb
+# then checks the desktop entry, the AppStream data and the package (lintian).
+# The last line printed is the package's path.
+#   scripts/package.sh [BUILD_DIR]     (default: build-package)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-package}
+
+scripts/setup.sh
+
+# Tools for packaging only; the everyday build and tests do without them.
+tools=(dpkg-dev scdoc librsvg2-bin gzip desktop-file-utils appstream lintian)
+missing=()
+for p in "${tools[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  SUDO=(); [ "$(id -u)" -eq 0 ] || SUDO=(sudo)
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
+  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
+fi
+
+# Debian's compiler and linker flags, with every hardening feature.
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
+ldflags=$(dpkg-buildflags --get LDFLAGS)
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+  -DSTRUMBLY_TESTS=OFF -DSTRUMBLY_BENCH=OFF -DSTRUMBLY_PACKAGING=ON >/dev/null
+nice -n 19 cmake --build "$build" -j 2
+(cd "$build" && cpack -G DEB >/dev/null)
+debs=("$build"/strumbly_*.deb)
+deb=${debs[0]}
+[ -f "$deb" ] || { echo "no package was made in $build" >&2; exit 1; }
+
+desktop-file-validate packaging/strumbly.desktop
+appstreamcli validate --no-net packaging/io.github.strumbly.Strumbly.metainfo.xml >/dev/null
+# Errors fail the build; warnings are printed for the packager to read.
+lintian --fail-on error --allow-root "$deb"
+
+dpkg-deb --field "$deb" Package Version Architecture Depends
+echo "$deb"
