@@ -9,8 +9,8 @@ set(CPACK_PACKAGE_CONTACT "Strumbly developers <strumbly@packages.invalid>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "guitar chord editor that plays and prints chord sequences")
 set(CPACK_PACKAGE_DESCRIPTION
 "Strumbly is a desktop program for writing, hearing and printing guitar
-chord sequences. A song is a plain-text list of chord lines such as
-\"C, x, 3, 2, 0, 1, 0, Q\": a chord name, six frets and a note length.
+chord sequences. A song is a plain-text list of chord lines, each a chord
+name, the frets of the six strings and a note length: C, x, 3, 2, 0, 1, 0, Q.
 .
 The chord under the caret is shown on a drawn guitar neck, where fingers
 can also be placed with the mouse. Songs play through the built-in

@@ -89,7 +89,8 @@ in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-re
 
 # --- 3. the converter ---------------------------------------------------------
 step "strumbly-cli"
-in_root strumbly-cli --help | grep -q '^Usage: strumbly-cli' || fail "strumbly-cli --help"
+help=$(in_root strumbly-cli --help) || fail "strumbly-cli --help"
+[[ "$help" == "Usage: strumbly-cli"* ]] || fail "strumbly-cli --help printed: $help"
 examples=$(in_root sh -c 'ls /usr/share/strumbly/examples/*.sly')
 [ -n "$examples" ] || fail "no example songs installed"
 # shellcheck disable=SC2086
@@ -129,7 +130,8 @@ check_home() {
   local home=$1 default gio_default type
   local env=(HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share")
   default=$(in_root env "${env[@]}" xdg-mime query default application/x-strumbly)
-  gio_default=$(in_root env "${env[@]}" gio mime application/x-strumbly | head -1)
+  gio_default=$(in_root env "${env[@]}" gio mime application/x-strumbly)
+  gio_default=${gio_default%%$'\n'*}
   type=$(in_root env "${env[@]}" gio info -a standard::content-type /tmp/song.sly | awk '/content-type:/ {print $2}')
   echo "$home: xdg-mime: $default; gio: $gio_default; song.sly is $type"
   [ "$default" = strumbly.desktop ] || fail "xdg-mime names '$default' for $home"

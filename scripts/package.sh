@@ -37,8 +37,19 @@ debs=("$build"/strumbly_*.deb)
 deb=${debs[0]}
 [ -f "$deb" ] || { echo "no package was made in $build" >&2; exit 1; }
 
-desktop-file-validate packaging/strumbly.desktop
-appstreamcli validate --no-net packaging/io.github.strumbly.Strumbly.metainfo.xml >/dev/null
+# `cmake --install` and the package carry the same files.
+stage=$PWD/$build/stage
+rm -rf "$stage"
+DESTDIR=$stage cmake --install "$build" >/dev/null
+if ! diff <(cd "$stage" && find . -mindepth 1 | sort) \
+          <(dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's,/$,,' | sort); then
+  echo "the package and cmake --install differ (< install, > package)" >&2
+  exit 1
+fi
+
+desktop-file-validate "$stage/usr/share/applications/strumbly.desktop"
+# The AppStream data together with the desktop entry and icons it refers to.
+appstreamcli validate-tree --no-net "$stage" >/dev/null
 # Errors fail the build; warnings are printed for the packager to read.
 lintian --fail-on error --allow-root "$deb"
 
