@@ -8,20 +8,8 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-package}
 
-scripts/setup.sh
-
-# Tools for packaging only; the everyday build and tests do without them.
-tools=(dpkg-dev scdoc librsvg2-bin gzip desktop-file-utils appstream lintian)
-missing=()
-for p in "${tools[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  SUDO=(); [ "$(id -u)" -eq 0 ] || SUDO=(sudo)
-  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update
-  "${SUDO[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}"
-fi
+# The packaging tools come on top of what the everyday build and tests need.
+scripts/setup.sh dpkg-dev scdoc librsvg2-bin gzip lintian
 
 # Debian's compiler and linker flags, with every hardening feature.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
