@@ -47,12 +47,12 @@ if [ ! -d "$base" ]; then
   mirror=${STRUMBLY_MIRROR:-}
   if [ -z "$mirror" ]; then
     # This machine's Debian archive: a one-line source or a deb822 stanza.
-    mirror=$(sed -E 's/\[[^]]*\] *//' /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null \
-      | awk -v s="$suite" '$1 == "deb" && $3 == s {print $2; exit}')
+    mirror=$({ grep -hs '^deb ' /etc/apt/sources.list /etc/apt/sources.list.d/*.list || true; } \
+      | sed -E 's/\[[^]]*\] *//' | awk -v s="$suite" '$3 == s && !m {m = $2} END {print m}')
   fi
   if [ -z "$mirror" ]; then
-    mirror=$(awk -v s="$suite" '/^URIs:/ {u = $2} /^Suites:/ {for (i = 2; i <= NF; i++) if ($i == s) {print u; exit}}' \
-      /etc/apt/sources.list.d/*.sources 2>/dev/null)
+    mirror=$({ cat /etc/apt/sources.list.d/*.sources 2>/dev/null || true; } \
+      | awk -v s="$suite" '/^URIs:/ {u = $2} /^Suites:/ {for (i = 2; i <= NF; i++) if ($i == s && !m) m = u} END {print m}')
   fi
   [ -n "$mirror" ] || fail "no Debian archive found in /etc/apt; set STRUMBLY_MIRROR"
   rm -rf "$base.tmp"
