@@ -118,6 +118,11 @@ if(STRUMBLY_TESTS)
       COMMAND "${STRUMBLY_APPSTREAMCLI}" validate --no-net
               "${STRUMBLY_PACKAGING_DIR}/io.github.strumbly.Strumbly.metainfo.xml")
   endif()
+  # The example songs that ship must stay free of bad lines.
+  file(GLOB example_songs "${CMAKE_CURRENT_SOURCE_DIR}/resources/examples/*.sly")
+  if(example_songs)
+    add_test(NAME packaging.example_songs COMMAND strumbly-cli check ${example_songs})
+  endif()
   if(STRUMBLY_UPDATE_MIME_DATABASE)
     add_test(NAME packaging.mime_type
       COMMAND ${CMAKE_COMMAND}
