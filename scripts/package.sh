@@ -11,6 +11,11 @@ build=${1:-build-package}
 # The packaging tools come on top of what the everyday build and tests need.
 scripts/setup.sh dpkg-dev scdoc librsvg2-bin gzip lintian
 
+# Dates written into generated files (the manual pages) come from the last
+# commit, so that the same sources make the same package.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || date +%s)}
+export SOURCE_DATE_EPOCH
+
 # Debian's compiler and linker flags, with every hardening feature.
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
