@@ -61,10 +61,18 @@ if [ ! -d "$base" ]; then
 fi
 
 cleanup() {
+  local m mounted=0
   for m in var/cache/apt/archives dev/pts dev proc; do
-    mountpoint -q "$root/$m" && umount "$root/$m"
+    if mountpoint -q "$root/$m"; then
+      umount "$root/$m" || umount -l "$root/$m" || mounted=1
+    fi
   done
-  rm -rf "$root"
+  # Never delete through a mount: /dev is this machine's own.
+  if [ "$mounted" -eq 0 ]; then
+    rm -rf --one-file-system "$root"
+  else
+    echo "$root is left in place: something is still mounted in it" >&2
+  fi
 }
 trap cleanup EXIT
 cleanup
@@ -112,7 +120,7 @@ user_env=(HOME=/tmp/home XDG_CONFIG_HOME=/tmp/home/.config XDG_DATA_HOME=/tmp/ho
 in_root sh -c 'mkdir -p /tmp/home /tmp/runtime && chmod 700 /tmp/runtime'
 set +e
 in_root env "${user_env[@]}" QT_QPA_PLATFORM=offscreen STRUMBLY_NO_SPLASH=1 \
-  timeout 5 strumbly /usr/share/strumbly/examples/twelve-bar-blues.sly >"$root/tmp/strumbly.log" 2>&1
+  timeout -k 3 5 strumbly /usr/share/strumbly/examples/twelve-bar-blues.sly >"$root/tmp/strumbly.log" 2>&1
 rc=$?
 set -e
 cat "$root/tmp/strumbly.log"
