@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Strumbly needs to build, run and test.
 # Safe to run again: when everything is present it only checks and returns.
+#   scripts/setup.sh [MORE_PACKAGES...]    (scripts/package.sh adds its tools)
 set -euo pipefail
 
 packages=(
@@ -14,6 +15,9 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   # headless runs and screenshots
   xvfb xauth openbox xdotool imagemagick fonts-dejavu-core fonts-liberation2 poppler-utils
+  # checks of the desktop entry, the file type and the AppStream data
+  desktop-file-utils shared-mime-info appstream
+  "$@"
 )
 
 missing=()
