@@ -4,6 +4,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QCursor>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -25,15 +27,9 @@ std::unique_ptr<Dialogs> SetDialogs(std::unique_ptr<Dialogs> replacement) {
   return previous;
 }
 
-MessageResult QtDialogs::Message(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons) {
-  QMessageBox box(parent);
-  box.setText(text);
-  switch (kind) {
-    case MessageKind::Warning: box.setWindowTitle("Warning"); box.setIcon(QMessageBox::Warning); break;
-    case MessageKind::Error: box.setWindowTitle("Error"); box.setIcon(QMessageBox::Critical); break;
-    case MessageKind::Information: box.setWindowTitle("Information"); box.setIcon(QMessageBox::Information); break;
-    case MessageKind::Plain: box.setWindowTitle("Strumbly"); break;
-  }
+namespace {
+
+MessageResult RunBox(QMessageBox& box, MessageButtons buttons) {
   switch (buttons) {
     case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
     case MessageButtons::Cancel: box.setStandardButtons(QMessageBox::Cancel); break;
@@ -48,6 +44,36 @@ MessageResult QtDialogs::Message(QWidget* parent, MessageKind kind, const QStrin
     case QMessageBox::Ok: return MessageResult::Ok;
     default: return MessageResult::Cancel;
   }
+}
+
+}  // namespace
+
+MessageResult QtDialogs::Ask(QWidget* parent, const QString& caption, const QString& text, MessageButtons buttons) {
+  QMessageBox box(parent);
+  box.setWindowTitle(caption);
+  box.setIcon(QMessageBox::Question);
+  box.setText(text);
+  return RunBox(box, buttons);
+}
+
+int QtDialogs::Choose(QWidget* parent, const QStringList& items) {
+  QMenu menu(parent);
+  for (int i = 0; i < items.size(); ++i) menu.addAction(items[i])->setData(i);
+  if (!items.isEmpty()) menu.setActiveAction(menu.actions().first());
+  QAction* chosen = menu.exec(QCursor::pos());
+  return chosen ? chosen->data().toInt() : -1;
+}
+
+MessageResult QtDialogs::Message(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons) {
+  QMessageBox box(parent);
+  box.setText(text);
+  switch (kind) {
+    case MessageKind::Warning: box.setWindowTitle("Warning"); box.setIcon(QMessageBox::Warning); break;
+    case MessageKind::Error: box.setWindowTitle("Error"); box.setIcon(QMessageBox::Critical); break;
+    case MessageKind::Information: box.setWindowTitle("Information"); box.setIcon(QMessageBox::Information); break;
+    case MessageKind::Plain: box.setWindowTitle("Strumbly"); break;
+  }
+  return RunBox(box, buttons);
 }
 
 QString QtFilterFrom(const QString& pipeFilter) {

@@ -40,6 +40,14 @@ class Dialogs {
   virtual std::optional<QFont> Font(QWidget* parent, const QFont& initial) = 0;
   // Shows one of the program's own modal windows; returns its result code.
   virtual int Exec(QDialog& dialog) = 0;
+  // A question under a caption of its own ("Recover Song").
+  virtual MessageResult Ask(QWidget* parent, const QString& caption, const QString& text, MessageButtons buttons) {
+    (void)caption;
+    return Message(parent, MessageKind::Plain, text, buttons);
+  }
+  // One of the items from a small menu at the mouse, the first offered
+  // first; -1 when the menu was left without a choice.
+  virtual int Choose(QWidget* parent, const QStringList& items) = 0;
 };
 
 // The dialogs in force; the real ones unless a test installed its own.
@@ -57,6 +65,8 @@ class QtDialogs : public Dialogs {
   std::optional<QColor> Color(QWidget* parent, const QColor& initial) override;
   std::optional<QFont> Font(QWidget* parent, const QFont& initial) override;
   int Exec(QDialog& dialog) override;
+  MessageResult Ask(QWidget* parent, const QString& caption, const QString& text, MessageButtons buttons) override;
+  int Choose(QWidget* parent, const QStringList& items) override;
 };
 
 // "Strumbly files (*.sly)|*.sly|All Files (*.*)|*.*" in Qt's filter form.

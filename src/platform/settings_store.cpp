@@ -64,10 +64,6 @@ std::string IniSettingsStore::LoadProblem() const {
          BackupPathOf(path_).toStdString() + ".";
 }
 
-void IniSettingsStore::CheckReadable() const {
-  if (unreadable_) throw CommandError(QString::fromStdString(LoadProblem()));
-}
-
 std::optional<std::string> IniSettingsStore::Read(const std::string& section, const std::string& name) {
   return ini_.Get(section, name);
 }

@@ -27,9 +27,6 @@ class IniSettingsStore : public SettingsStore {
   QString path() const { return path_; }
   // A file changed by another run since it was read is read again before
   // the commit, and only the values written here replace its values.
-  // Throws the load problem of a file that could not be read at all. The
-  // window asks LoadProblem instead; this stays until it does.
-  void CheckReadable() const;
 
  private:
   struct Stamp {

@@ -19,6 +19,20 @@ MessageResult ScriptedDialogs::Message(QWidget*, MessageKind kind, const QString
   }
 }
 
+MessageResult ScriptedDialogs::Ask(QWidget* parent, const QString& caption, const QString& text,
+                                   MessageButtons buttons) {
+  askCaptions << caption;
+  return Message(parent, MessageKind::Plain, text, buttons);
+}
+
+int ScriptedDialogs::Choose(QWidget*, const QStringList& items) {
+  choices.push_back(items);
+  if (chooseAnswers.empty()) return items.isEmpty() ? -1 : 0;
+  const int a = chooseAnswers.front();
+  chooseAnswers.pop_front();
+  return a;
+}
+
 QString ScriptedDialogs::OpenFile(QWidget*, const FileDialogOptions& options) {
   fileDialogs.push_back(options);
   if (fileAnswers.empty()) return {};

@@ -30,6 +30,9 @@ class ScriptedDialogs : public Dialogs {
   std::deque<int> execAnswers;  // default: QDialog::Accepted
   QStringList executedWindows;  // object names of the windows shown modally
   std::function<void(QDialog&)> onExec;
+  QStringList askCaptions;           // captions of the questions asked
+  std::vector<QStringList> choices;  // the items of every choice offered
+  std::deque<int> chooseAnswers;     // default: the first item
 
   MessageResult Message(QWidget*, MessageKind kind, const QString& text, MessageButtons buttons) override;
   QString OpenFile(QWidget*, const FileDialogOptions& options) override;
@@ -38,6 +41,8 @@ class ScriptedDialogs : public Dialogs {
   std::optional<QColor> Color(QWidget*, const QColor&) override { return colorAnswer; }
   std::optional<QFont> Font(QWidget*, const QFont&) override { return std::nullopt; }
   int Exec(QDialog& dialog) override;
+  MessageResult Ask(QWidget* parent, const QString& caption, const QString& text, MessageButtons buttons) override;
+  int Choose(QWidget* parent, const QStringList& items) override;
 
   QStringList texts() const;
 };

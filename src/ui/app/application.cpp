@@ -2,10 +2,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QIcon>
 #include <QLabel>
 #include <QScreen>
 #include <QThread>
 
+#include "platform/termination_signals.h"
 #include "ui/app/main_window.h"
 #include "ui/app/pictures.h"
 
@@ -44,6 +46,8 @@ int RunStrumbly(int argc, char** argv) {
   QApplication::setApplicationDisplayName("Strumbly");
   QApplication::setOrganizationName("Strumbly");
   QApplication::setQuitOnLastWindowClosed(true);
+  QGuiApplication::setDesktopFileName("strumbly");
+  QApplication::setWindowIcon(QIcon::fromTheme("strumbly", QIcon(QPixmap::fromImage(PickPicture(64).toImage()))));
 
   if (qgetenv("STRUMBLY_NO_SPLASH") != "1") ShowSplash();
 
@@ -51,6 +55,9 @@ int RunStrumbly(int argc, char** argv) {
   arguments.removeFirst();
   TfrmMain main(arguments);
   main.CreateOtherWindows();
+  // A kill, Ctrl+C or the end of the session closes the window the clean way.
+  TerminationSignals termination;
+  QObject::connect(&termination, &TerminationSignals::terminationRequested, &main, [&main] { main.CloseWithoutQuestions(); });
   main.show();
   return QApplication::exec();
 }

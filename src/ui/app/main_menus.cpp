@@ -91,7 +91,7 @@ void TfrmMain::BuildMenus() {
   Tuning1 = menu("Tuning1", "&Tuning", "Guitar tunings.");
   tuningMenu_ = new TuningMenu(Tuning1);
   Special1 = menu("Special1", "&Special", "Tab and MIDI output.");
-  Special1->menuAction()->setVisible(!Special1->actions().isEmpty());
+  BuildSpecialMenu();
 
   Help1 = menu("Help1", "&Help", "Help menu.");
   AddItem(Help1, "Contents1", "&Contents", "Main help page.", QKeySequence("F1"), [this] { Contents1Click(); });

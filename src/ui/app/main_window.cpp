@@ -36,6 +36,10 @@
 #include "ui/radio_group.h"
 #include "ui/sound/instrument_menu.h"
 #include "ui/sound/player.h"
+#include "ui/tab/tab_commands.h"
+#include "ui/tab/tab_window.h"
+#include "ui/tab/tab_info_window.h"
+#include "ui/chordsheet/dictionary_box.h"
 
 namespace strumbly {
 
@@ -67,6 +71,8 @@ void TfrmMain::CreateParts(MidiOutputService* device) {
                                      device ? *device : static_cast<MidiOutputService&>(SystemMidiOutput::Instance()),
                                      std::move(controls));
   songFiles_ = std::make_unique<SongFiles>(this, *sheet_, song_, settings_, *trackbarTempo, *tuningMenu_);
+  CreateTabCommands();
+  CreateDictionary();
 }
 
 // The window shows what the parts report.
@@ -121,6 +127,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
 
   LoadStartupSettings();
   player_->SetExternalMidiMode(settings_.ExternalMIDI);
+  LoadDictionary();
   ApplyNeckSettings();
   tuningMenu_->SetUserItem(Q(settings_.MenuTuningName), settings_.MenuTuningTag);
   instrumentMenu_->SetUserItem(Q(settings_.MenuPatchName), settings_.MenuPatchTag);
@@ -128,7 +135,8 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   // on, so it is ready when the first chord sounds. (Test programs, which
   // sound into recording devices, skip this; the synthesizer would still
   // load on first use.)
-  if (!qEnvironmentVariableIsSet(kNoPreloadVariable)) BuiltinSynth::Instance().StartLoading(settings_.SoundFont);
+  if (!qEnvironmentVariableIsSet(kNoPreloadVariable))
+    BuiltinSynth::Instance().StartLoading(settings_.SoundFont, settings_.Channel, song_.Patch());
   trackbarTempo->setRange(kMinTempo, kMaxTempo);
   connect(trackbarTempo, &QSlider::valueChanged, this, [this](int v) {
     lblTempo->setText(QString::number(v));
@@ -142,16 +150,19 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   RichEdit1->setFocus();  // typing goes into the song from the start
 }
 
-// Settings: a store that cannot be read is reported and the defaults used.
+// Settings: a file that cannot be read, or lines of it that cannot, are
+// reported once the window is up; what could be read is used.
 void TfrmMain::LoadStartupSettings() {
   try {
-    if (auto* ini = dynamic_cast<IniSettingsStore*>(store_.get())) ini->CheckReadable();
     settings_ = LoadSettings(*store_, DefaultInstallDir().toStdString());
   } catch (const std::exception& e) {
     settings_ = Settings{};
     settings_.InstallDir = DefaultInstallDir().toStdString();
     QTimer::singleShot(0, this, [this, text = QString::fromStdString(e.what())] { ShowError(text); });
+    return;
   }
+  if (const std::string problem = store_->LoadProblem(); !problem.empty())
+    QTimer::singleShot(0, this, [this, text = Q(problem)] { ShowError(text); });
 }
 
 // A song named on the command line (perhaps split by the shell at blanks).
@@ -178,9 +189,9 @@ void TfrmMain::CreateOtherWindows() {
   frmAbout = new TfrmAbout(this);
   ConnectAboutSound();
   otherWindows << frmAbout;
-  otherWindows << MakeShellWindow(this, "TfrmTab", "Tablulature");
+  otherWindows << &tabCommands_->frmTab();
   otherWindows << MakeShellWindow(this, "TfrmOptions", "Settings");
-  otherWindows << MakeShellWindow(this, "TfrmGetTabInfo", "Tabulature ");
+  otherWindows << &tabCommands_->frmGetTabInfo();
   otherWindows << MakeShellWindow(this, "TfrmWriteMidiFile", "This form should never get shown");
   frmNoSoundMessage = new TfrmNoSoundMessage(this);
   otherWindows << frmNoSoundMessage;
@@ -233,6 +244,9 @@ void TfrmMain::TuningMenuClicked(QAction* item) {
 
 void TfrmMain::NylonStringAcoustic1Click(QAction* item) {
   song_.SetPatch(InstrumentMenu::ProgramOf(item));
+  // The built-in synthesizer loads the sound's samples now, not at the
+  // first note.
+  if (BuiltinSynth::Instance().LoadingStarted()) BuiltinSynth::Instance().SelectProgram(settings_.Channel, song_.Patch());
   item->setChecked(true);
   song_.SetModified(true);
 }
@@ -339,7 +353,7 @@ void TfrmMain::FormActivate() {
 
 bool TfrmMain::FormCloseQuery() {
   if (IsPlaying()) return false;
-  if (!song_.Modified()) {
+  if (!song_.Modified() || !askBeforeClosing_) {
     player_->RequestStop();
     return true;
   }
@@ -350,10 +364,22 @@ bool TfrmMain::FormCloseQuery() {
 }
 
 void TfrmMain::FormClose() {
+  SaveDictionary();
   player_->CloseMidiPort();
   // Settings are written last; a failure is reported and the exit goes on.
   settings_.Patch = song_.Patch();
   RunCommand([this] { SaveSettings(*store_, settings_); });
+}
+
+void TfrmMain::CloseWithoutQuestions() {
+  askBeforeClosing_ = false;
+  if (IsPlaying()) {
+    // The playback unwinds first; the window closes when it has.
+    player_->RequestStop();
+    QTimer::singleShot(0, this, [this] { close(); });
+    return;
+  }
+  close();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* e) {

@@ -35,7 +35,10 @@ class NeckView;
 class Player;
 class RadioGroup;
 class SettingsStore;
+class DictionaryBox;
 class SongFiles;
+class TabCommands;
+struct TabSongInput;
 class TfrmAbout;
 class TfrmNewUserMessage;
 class TfrmNoSoundMessage;
@@ -107,10 +110,26 @@ class TfrmMain : public QMainWindow {
   void Shape1MouseDown(NeckMarker* marker, Qt::MouseButton button);
   void Shape1MouseUp(NeckMarker* marker, Qt::MouseButton button);
 
+  // --- chord dictionary ---------------------------------------------------------
+  void InsertDictionaryChord(const QString& line);
+  void ReplaceDictionary();  // the list becomes the song's chord lines
+  DictionaryBox& dictionary() { return *dictionary_; }
+
+  // --- the Special menu ---------------------------------------------------------
+  void Tab1Click();
+  void ASCIItab1Click();
+  void SaveAsMidiFile1Click();
+  void AudioFile1Click();
+  void NameChord1Click();
+  TabCommands& tabCommands() { return *tabCommands_; }
+
   // --- shell ------------------------------------------------------------------
   void FormActivate();
   bool FormCloseQuery();
   void FormClose();
+  // Ends the run the clean way without asking anything (the session ends,
+  // the program was told to stop): an unsaved song is kept for recovery.
+  void CloseWithoutQuestions();
   void Print1Click();
   void About1Click();
   void Contents1Click();
@@ -187,6 +206,7 @@ class TfrmMain : public QMainWindow {
   void BuildEditControls(QWidget* client);
   void BuildPlayControls(QWidget* client);
   void BuildMenus();
+  void BuildSpecialMenu();
   void BuildStatusBar();
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                    const QKeySequence& shortcut, std::function<void()> handler);
@@ -195,6 +215,14 @@ class TfrmMain : public QMainWindow {
   void FormCreate(const QStringList& arguments);
   void LoadStartupSettings();
   void OpenArgumentSong(const QStringList& arguments);
+
+  // The Special menu's parts, in special_menu.cpp; the dictionary's, in
+  // chordsheet/dictionary_commands.cpp.
+  void CreateTabCommands();
+  TabSongInput SongForTab() const;
+  void CreateDictionary();
+  void LoadDictionary();
+  void SaveDictionary();
 
   // The parts and how the window follows them, in main_window.cpp.
   void CreateParts(MidiOutputService* device);
@@ -236,12 +264,15 @@ class TfrmMain : public QMainWindow {
   bool statusHintsEnabled_ = false;
   bool activated_ = false;
   bool closing_ = false;
+  bool askBeforeClosing_ = true;
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<ChordSheet> sheet_;
   TuningMenu* tuningMenu_ = nullptr;          // lives with its menu
   InstrumentMenu* instrumentMenu_ = nullptr;  // lives with its menu
   std::unique_ptr<Player> player_;
   std::unique_ptr<SongFiles> songFiles_;
+  std::unique_ptr<TabCommands> tabCommands_;
+  DictionaryBox* dictionary_ = nullptr;  // lives with the window
   std::unique_ptr<AboutSound> aboutSound_;
   // Renames when edtName loses the focus; it goes with the window's members,
   // before the controls, so the controls' last focus changes reach nothing.

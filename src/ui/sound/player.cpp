@@ -103,15 +103,26 @@ void Player::WaitForDuration(PlaySchedule::Clock::time_point end, bool processEv
 void Player::PlayChord(const std::array<std::uint8_t, 6>& pitches, bool processEvents, std::int32_t length,
                        const std::function<void()>& show) {
   const auto now = PlaySchedule::Clock::now();
-  const auto end = schedule_ ? schedule_->Add(length, now) : now + std::chrono::milliseconds(std::max(length, 0));
+  const auto span = std::chrono::milliseconds(std::max(length, 0));
+  const auto end = schedule_ ? schedule_->Add(length, now) : now + span;
   const auto keys = SoundingPitches(pitches, song_.Offsets());
+  // In a playback every note carries the moment the schedule gives it, so
+  // a late wake-up of this thread does not move it (devices that can, play
+  // it then); previews sound at once.
   for (int key : keys)
-    if (key != SilentPitch) port_->SendNoteOn(key);
+    if (key != SilentPitch) {
+      if (schedule_) port_->SendNoteOn(key, end - span);
+      else port_->SendNoteOn(key);
+    }
   if (show) show();
   WaitForDuration(end, processEvents);
-  // The note-offs go out even after a Stop, so no note is left sounding.
+  // The note-offs go out even after a Stop (then at once), so no note is
+  // left sounding.
   for (int key : keys)
-    if (key != SilentPitch) port_->SendNoteOff(key);
+    if (key != SilentPitch) {
+      if (schedule_ && !stopRequested_) port_->SendNoteOff(key, end);
+      else port_->SendNoteOff(key);
+    }
 }
 
 void Player::PreviewChord(const std::array<std::uint8_t, 6>& pitches) {

@@ -18,7 +18,7 @@ constexpr const char* kSubHint = "Subtitle to be printed on tabulature. File nam
 }  // namespace
 
 TfrmGetTabInfo::TfrmGetTabInfo(QWidget* parent) : QDialog(parent) {
-  setObjectName("frmGetTabInfo");
+  setObjectName("TfrmGetTabInfo");
   setWindowTitle("Tabulature ");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 

@@ -41,8 +41,8 @@ constexpr int kPageStep = 50;
 }  // namespace
 
 TfrmTab::TfrmTab(QWidget* parent) : QDialog(parent) {
-  setObjectName("frmTab");
-  setWindowTitle("Tabulature");
+  setObjectName("TfrmTab");
+  setWindowTitle("Tablulature");  // until it shows a song
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   resize(628, 415);
 

@@ -98,7 +98,7 @@ TEST_F(TabCommandsTest, PromptPreloadsTitlesAndItsOkTitlesAreDrawn) {
     }
   };
   commands.ShowTab(Song({"* Title: Blues", C, G}, "/songs/Slow.sly"));
-  EXPECT_EQ(dialogs->executedWindows, (QStringList{"frmGetTabInfo", "frmTab"}));
+  EXPECT_EQ(dialogs->executedWindows, (QStringList{"TfrmGetTabInfo", "TfrmTab"}));
   EXPECT_EQ(shownTitle, "Blues");
   EXPECT_EQ(shownSub, "");
   // An emptied title stays empty on the drawing...
@@ -126,7 +126,7 @@ TEST_F(TabCommandsTest, PromptWithoutTitleLineOffersTheFileName) {
   commands.ShowTab(Song({"* Sub: x", C}));
   EXPECT_EQ(shownTitle, "Untitled");
   // Cancelled: no tablature window, and hints come back on.
-  EXPECT_EQ(dialogs->executedWindows, (QStringList{"frmGetTabInfo"}));
+  EXPECT_EQ(dialogs->executedWindows, (QStringList{"TfrmGetTabInfo"}));
   EXPECT_EQ(hints, (std::vector<bool>{false, true}));
 }
 
@@ -137,7 +137,7 @@ TEST_F(TabCommandsTest, WithoutPromptTheSearchesGiveTheTitles) {
     if (auto* tab = qobject_cast<TfrmTab*>(&d)) drawn = tab->drawing();
   };
   commands.ShowTab(Song({"* Title: One", C, "* title: Two", "*SUB: live"}));
-  EXPECT_EQ(dialogs->executedWindows, (QStringList{"frmTab"}));
+  EXPECT_EQ(dialogs->executedWindows, (QStringList{"TfrmTab"}));
   EXPECT_EQ(drawn.title, "Two");
   EXPECT_EQ(drawn.subtitle, "live");
   EXPECT_EQ(drawn.tuningText, "Standard Tuning - E A D G B E");

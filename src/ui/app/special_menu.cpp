@@ -1,0 +1,140 @@
+// The Special menu: tablature, MIDI and audio files, and naming the chord of
+// the current line.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressDialog>
+#include <QSlider>
+
+#include "core/app/song_names.h"
+#include "core/chordsheet/chord_edits.h"
+#include "core/guitar/chord_naming.h"
+#include "core/tab/tab_titles.h"
+#include "platform/dialogs.h"
+#include "platform/midi/audio_export.h"
+#include "ui/app/main_window.h"
+#include "ui/busy_cursor.h"
+#include "ui/qt_text.h"
+#include "ui/sound/player.h"
+#include "ui/tab/tab_commands.h"
+#include "ui/tab/tab_info_window.h"
+
+namespace strumbly {
+
+void TfrmMain::BuildSpecialMenu() {
+  auto add = [this](const TabMenuItem& item, void (TfrmMain::*handler)()) {
+    AddItem(Special1, item.objectName, item.caption, item.hint, QKeySequence(item.shortcut), [this, handler] {
+      (this->*handler)();
+      FocusEditor();
+    });
+  };
+  add(kTabMenuItem, &TfrmMain::Tab1Click);
+  add(kAsciiTabMenuItem, &TfrmMain::ASCIItab1Click);
+  add(kMidiFileMenuItem, &TfrmMain::SaveAsMidiFile1Click);
+  AddItem(Special1, "AudioFile1", "A&udio File...", "Create an audio file (WAV, FLAC or Ogg) of the song.",
+          QKeySequence("Shift+F6"), [this] { AudioFile1Click(); });
+  Special1->addSeparator();
+  AddItem(Special1, "NameChord1", "&Name Chord", "Name the current chord from its notes.", QKeySequence("F7"),
+          [this] { RunEdit([this] { NameChord1Click(); }); });
+}
+
+void TfrmMain::CreateTabCommands() {
+  tabCommands_ = std::make_unique<TabCommands>(
+      this, settings_,
+      TabCommandHooks{[this](int line) { sheet_->SelectLine(line, true); },
+                      [this](bool on) { statusHintsEnabled_ = on; }});
+  // The title prompt proposes the name of the song's file once it has one.
+  song_.OnFileNameAdopted([this](const std::string& path, NameSource source) {
+    if (source != NameSource::NewSong) tabCommands_->frmGetTabInfo().edtTitle->setText(Q(TitleOf(path)));
+  });
+}
+
+TabSongInput TfrmMain::SongForTab() const {
+  TabSongInput s;
+  s.lines = ToStdStrings(sheet_->Lines());
+  s.fileName = song_.FileName();
+  s.patch = song_.Patch();
+  s.tempo = trackbarTempo->value();
+  s.tuningOffsets = song_.Offsets();
+  s.tuningText = S(StatusPanel(1));
+  return s;
+}
+
+void TfrmMain::Tab1Click() { tabCommands_->ShowTab(SongForTab()); }
+void TfrmMain::ASCIItab1Click() { tabCommands_->ShowAsciiTab(SongForTab()); }
+void TfrmMain::SaveAsMidiFile1Click() { tabCommands_->SaveAsMidiFile(SongForTab()); }
+
+// The song rendered by the built-in synthesizer into an audio file, with the
+// same checks as the MIDI file.
+void TfrmMain::AudioFile1Click() {
+  if (!player_->BuildChordList("Fix errors before creating an audio file.", true)) return;
+  if (!player_->HasChordLine(0, sheet_->LineCount() - 1)) {
+    ShowError("Can't create audio file. No chords defined in editor.");
+    return;
+  }
+  FileDialogOptions options;
+  options.title = "Save As Audio File";
+  options.folder = Q(settings_.LastDir);
+  options.fileName = Q(WithExtension(FileNameOf(song_.FileName()), ".wav"));
+  options.filter = "WAV files (*.wav)|*.wav|FLAC files (*.flac)|*.flac|Ogg Vorbis files (*.ogg)|*.ogg";
+  options.confirmOverwrite = true;
+  QString chosen = dialogs().SaveFile(this, options);
+  if (chosen.isEmpty()) return;
+  if (!AudioFormatForPath(S(chosen), nullptr)) chosen += ".wav";
+
+  AudioExportJob job;
+  job.chords = player_->chordList();
+  job.program = song_.Patch() & 0x7F;
+  job.tempo = trackbarTempo->value();
+  job.tuningOffsets = song_.Offsets();
+  job.soundFontSetting = settings_.SoundFont;
+  job.path = S(chosen);
+  QProgressDialog progress("Writing " + Q(FileNameOf(job.path)) + "...", "Cancel", 0, 1000, this);
+  progress.setWindowTitle("Audio File");
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(300);
+  const AudioExportResult result = ExportAudio(job, [&progress](double done) {
+    progress.setValue(static_cast<int>(done * 1000));
+    return !progress.wasCanceled();
+  });
+  progress.reset();
+  if (result.cancelled) return;
+  if (!result.ok) {
+    ShowError(Q(result.error));
+    return;
+  }
+  settings_.LastDir = FolderOf(job.path);
+}
+
+// The current line's chord named from the notes it sounds in the current
+// tuning; with several names the user picks one, the likeliest first.
+void TfrmMain::NameChord1Click() {
+  const int n = sheet_->CurrentLine();
+  ChordRecord r;
+  const std::string error = ParseChordLine(n, true, r);
+  if (!error.empty()) return;
+  if (KindOf(r, error) != RecordKind::Chord) {
+    ShowError("The current line is not a chord definition.");
+    return;
+  }
+  const std::vector<std::string> names = NameChord(r.Frets, song_.Tuning());
+  if (names.empty()) {
+    dialogs().Message(this, MessageKind::Information, "No chord name fits these notes.", MessageButtons::Ok);
+    ShowLine(n);
+    return;
+  }
+  int pick = 0;
+  if (names.size() > 1) {
+    pick = dialogs().Choose(this, ToQStrings(names));
+    if (pick < 0 || pick >= static_cast<int>(names.size())) {
+      ShowLine(n);
+      return;
+    }
+  }
+  const std::string& name = names[static_cast<std::size_t>(pick)];
+  sheet_->ReplaceLine(n, Q(RenamedLine(S(sheet_->Line(n)), name)));
+  ShowLine(n);
+}
+
+}  // namespace strumbly
