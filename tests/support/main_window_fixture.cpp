@@ -13,6 +13,8 @@ void MainWindowTest::SetUp() {
   // folder the tests were started from.
   previousFolder_ = QDir::currentPath();
   QDir::setCurrent(dir.path());
+  // Each test keeps its recovery files to itself.
+  qputenv("XDG_STATE_HOME", dir.filePath("state").toUtf8());
   Start();
 }
 

@@ -30,6 +30,7 @@
 #include "ui/app/help_window.h"
 #include "ui/app/small_windows.h"
 #include "ui/app/song_files.h"
+#include "ui/app/song_recovery.h"
 #include "ui/guitar/neck_view.h"
 #include "ui/guitar/tuning_menu.h"
 #include "ui/qt_text.h"
@@ -73,6 +74,7 @@ void TfrmMain::CreateParts(MidiOutputService* device) {
   songFiles_ = std::make_unique<SongFiles>(this, *sheet_, song_, settings_, *trackbarTempo, *tuningMenu_);
   CreateTabCommands();
   CreateDictionary();
+  recovery_ = new SongRecovery(this, *sheet_, song_, *trackbarTempo);
 }
 
 // The window shows what the parts report.
@@ -80,6 +82,13 @@ void TfrmMain::ConnectParts() {
   song_.OnFileNameAdopted([this](const std::string& path, NameSource) { lblFilename->setText(Q(FileNameOf(path))); });
   song_.OnPatchChanged([this](std::uint8_t patch) { ShowPatch(patch); });
   song_.OnTuningChanged([this](TuningTag tag) { ShowTuning(tag); });
+  // An unsaved song is kept for recovery; a saved or dropped one is not.
+  song_.OnFileNameAdopted([this](const std::string&, NameSource) { recovery_->Forget(); });
+  song_.OnPatchChanged([this](std::uint8_t) { recovery_->Changed(); });
+  song_.OnTuningChanged([this](TuningTag) { recovery_->Changed(); });
+  connect(RichEdit1, &QPlainTextEdit::textChanged, recovery_, &SongRecovery::Changed);
+  connect(trackbarTempo, &QSlider::valueChanged, recovery_, &SongRecovery::Changed);
+  connect(recovery_, &SongRecovery::recovered, this, [this](int line) { ShowLine(line); });
 
   connect(player_.get(), &Player::playingChanged, this,
           [this](bool playing) { btnPlay->setText(playing ? "Stop" : "Play"); });
@@ -349,6 +358,7 @@ void TfrmMain::FormActivate() {
     if (dialogs().Exec(*frmNewUserMessage) == TfrmNewUserMessage::Yes) ShowHelpContext(14);
   }
   StartSound();
+  recovery_->OfferLeftOver();
 }
 
 bool TfrmMain::FormCloseQuery() {
@@ -364,6 +374,10 @@ bool TfrmMain::FormCloseQuery() {
 }
 
 void TfrmMain::FormClose() {
+  // Closed on the user's word, the song was saved or let go; closed without
+  // questions, its unsaved changes stay in the recovery file.
+  if (askBeforeClosing_) recovery_->Forget();
+  else recovery_->Flush();
   SaveDictionary();
   player_->CloseMidiPort();
   // Settings are written last; a failure is reported and the exit goes on.

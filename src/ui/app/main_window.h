@@ -37,6 +37,7 @@ class RadioGroup;
 class SettingsStore;
 class DictionaryBox;
 class SongFiles;
+class SongRecovery;
 class TabCommands;
 struct TabSongInput;
 class TfrmAbout;
@@ -64,6 +65,7 @@ class TfrmMain : public QMainWindow {
   ChordSheet& sheet() { return *sheet_; }
   Player& player() { return *player_; }
   SongFiles& songFiles() { return *songFiles_; }
+  SongRecovery& recovery() { return *recovery_; }
   TuningMenu& tuningMenu() { return *tuningMenu_; }
   InstrumentMenu& instrumentMenu() { return *instrumentMenu_; }
   bool IsPlaying() const;
@@ -272,6 +274,7 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<Player> player_;
   std::unique_ptr<SongFiles> songFiles_;
   std::unique_ptr<TabCommands> tabCommands_;
+  SongRecovery* recovery_ = nullptr;  // lives with the window
   DictionaryBox* dictionary_ = nullptr;  // lives with the window
   std::unique_ptr<AboutSound> aboutSound_;
   // Renames when edtName loses the focus; it goes with the window's members,
