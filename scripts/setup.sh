@@ -8,6 +8,8 @@ packages=(
   g++ cmake ninja-build pkg-config
   # program
   qt6-base-dev qt6-base-dev-tools libfluidsynth-dev librtmidi-dev fluid-soundfont-gm timgm6mb-soundfont
+  # opening songs from the file manager: the MIME and desktop-entry caches, gio to check them
+  shared-mime-info desktop-file-utils libglib2.0-bin
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # headless runs and screenshots
