@@ -28,15 +28,18 @@ class QSlider;
 namespace strumbly {
 
 class AboutSound;
+class DroppedFiles;
 class InstrumentMenu;
 class MidiOutputService;
 class NeckMarker;
 class NeckView;
 class Player;
 class RadioGroup;
+class RecentFilesMenu;
 class SettingsStore;
 class SongFiles;
 class TfrmAbout;
+class Tfrmfind;
 class TfrmNewUserMessage;
 class TfrmNoSoundMessage;
 class THelpWindow;
@@ -63,6 +66,8 @@ class TfrmMain : public QMainWindow {
   SongFiles& songFiles() { return *songFiles_; }
   TuningMenu& tuningMenu() { return *tuningMenu_; }
   InstrumentMenu& instrumentMenu() { return *instrumentMenu_; }
+  RecentFilesMenu& recentFiles() { return *recentFiles_; }
+  DroppedFiles& droppedFiles() { return *droppedFiles_; }
   bool IsPlaying() const;
   // While a modal window of the program is open, hints stay out of the
   // status bar.
@@ -116,6 +121,9 @@ class TfrmMain : public QMainWindow {
   void Contents1Click();
   void Topics1Click();
   void ShowHelpContext(int context);
+  // Edit / Find and Find Next, in find_commands.cpp.
+  void Find1Click();
+  void FindNext1Click();
 
   // Runs a command; a failure of a file or settings operation ends it and
   // its text is shown in one error box.
@@ -168,6 +176,7 @@ class TfrmMain : public QMainWindow {
   TfrmAbout* frmAbout = nullptr;
   TfrmNoSoundMessage* frmNoSoundMessage = nullptr;
   TfrmNewUserMessage* frmNewUserMessage = nullptr;
+  Tfrmfind* frmfind = nullptr;
   QList<QWidget*> otherWindows;
   THelpWindow* helpWindow = nullptr;
 
@@ -194,6 +203,7 @@ class TfrmMain : public QMainWindow {
   void LayoutControls();
   void FormCreate(const QStringList& arguments);
   void LoadStartupSettings();
+  void WriteStartupFileAssociation();
   void OpenArgumentSong(const QStringList& arguments);
 
   // The parts and how the window follows them, in main_window.cpp.
@@ -242,6 +252,8 @@ class TfrmMain : public QMainWindow {
   InstrumentMenu* instrumentMenu_ = nullptr;  // lives with its menu
   std::unique_ptr<Player> player_;
   std::unique_ptr<SongFiles> songFiles_;
+  std::unique_ptr<RecentFilesMenu> recentFiles_;
+  std::unique_ptr<DroppedFiles> droppedFiles_;
   std::unique_ptr<AboutSound> aboutSound_;
   // Renames when edtName loses the focus; it goes with the window's members,
   // before the controls, so the controls' last focus changes reach nothing.
