@@ -12,8 +12,10 @@
 #include <QTest>
 
 #include "platform/command_error.h"
+#include "support/environment_scope.h"
 
 using namespace strumbly;
+using strumbly::test::EnvironmentScope;
 
 namespace {
 
@@ -37,19 +39,6 @@ QString ErrorOf(const std::function<void()>& f) {
   }
   return {};
 }
-
-// Points a variable elsewhere for the lifetime of the object.
-class EnvironmentScope {
- public:
-  EnvironmentScope(const char* name, const QString& value) : name_(name), old_(qgetenv(name)) {
-    qputenv(name, value.toUtf8());
-  }
-  ~EnvironmentScope() { qputenv(name_, old_); }
-
- private:
-  const char* name_;
-  QByteArray old_;
-};
 
 class FileAssociationTest : public ::testing::Test {
  protected:
