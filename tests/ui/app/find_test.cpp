@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "support/main_window_fixture.h"
+#include "support/shots.h"
 #include "ui/app/find_dialog.h"
 
 using namespace strumbly;
@@ -117,9 +118,10 @@ TEST_F(FindTest, TheDialogTakesAShortSelectionAndRemembersItsText) {
   FindWith("C, x");
   EXPECT_EQ(Selection(), std::make_tuple(2, 0, 4));
   // Opened again, it holds the last text, all selected for typing over.
-  dialogs->onExec = [&](QDialog&) {
+  dialogs->onExec = [&](QDialog& d) {
     EXPECT_EQ(Find().Edit1->text(), "C, x");
     EXPECT_EQ(Find().Edit1->selectedText(), "C, x");
+    test::SaveShot(test::RenderAt(d, 1), "find_dialog");
   };
   window->action("Find1")->trigger();
   // A selection of 12 characters fills the box ...

@@ -1,9 +1,11 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 
 #include "core/app/recent_files.h"
 #include "support/main_window_fixture.h"
+#include "support/shots.h"
 #include "ui/app/recent_files_menu.h"
 
 using namespace strumbly;
@@ -124,6 +126,9 @@ TEST_F(RecentFilesTest, TheListLastsFromRunToRunAndTakesTheCommandLineSong) {
   Open(b);
   Restart();
   EXPECT_EQ(ShownItems(), QStringList({b, a}));
+  window->File1->popup({0, 0});
+  test::SaveShot(test::RenderAt(*window->File1, 1), "recent_files_menu");
+  window->File1->hide();
   // An ampersand is part of the name, not the mark of a shortcut letter.
   EXPECT_EQ(Item(0)->text(), QString(b).replace("&", "&&"));
   Item(0)->trigger();
