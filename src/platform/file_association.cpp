@@ -94,20 +94,9 @@ bool WriteFileAssociation(const FileTypeInfo& type, const AssociationFolders& fo
   return true;
 }
 
-FileTypeInfo SongFileType(const QString& programPath) {
-  FileTypeInfo type;
-  type.extension = ".sly";
-  type.mimeType = "application/x-strumbly";
-  type.description = "Strumbly File";
-  type.appName = "Strumbly";
-  type.comment = "Write, hear and print guitar chord sequences";
-  type.programPath = programPath.toStdString();
-  return type;
-}
-
 void AssociateSongFiles(const QString& programPath) {
   const QString program = programPath.isEmpty() ? QCoreApplication::applicationFilePath() : programPath;
-  WriteFileAssociation(SongFileType(program), UserAssociationFolders());
+  WriteFileAssociation(SongFileType(program.toStdString()), UserAssociationFolders());
 }
 
 }  // namespace strumbly

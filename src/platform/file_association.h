@@ -43,7 +43,4 @@ bool WriteFileAssociation(const FileTypeInfo& type, const AssociationFolders& fo
 // CommandError as WriteFileAssociation does.
 void AssociateSongFiles(const QString& programPath = {});
 
-// The program's file type, as AssociateSongFiles writes it.
-FileTypeInfo SongFileType(const QString& programPath);
-
 }  // namespace strumbly

@@ -13,32 +13,15 @@
 
 #include "platform/command_error.h"
 #include "support/environment_scope.h"
+#include "support/test_files.h"
 
 using namespace strumbly;
 using strumbly::test::EnvironmentScope;
+using strumbly::test::CommandErrorOf;
+using strumbly::test::ReadText;
+using strumbly::test::WriteFile;
 
 namespace {
-
-QString ReadAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-  return QString::fromUtf8(f.readAll());
-}
-
-void WriteAll(const QString& path, const QByteArray& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes);
-}
-
-QString ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const CommandError& e) {
-    return e.text();
-  }
-  return {};
-}
 
 class FileAssociationTest : public ::testing::Test {
  protected:
@@ -53,16 +36,16 @@ class FileAssociationTest : public ::testing::Test {
 
 TEST_F(FileAssociationTest, WritesTypeEntryAndDefaultForAProgramWhosePathHasBlanks) {
   ASSERT_TRUE(QDir().mkpath(folders.configHome));
-  WriteAll(mimeapps(), "[Default Applications]\ntext/html=firefox.desktop\n\n[Added Associations]\nimage/png=gimp.desktop;\n");
+  WriteFile(mimeapps(), "[Default Applications]\ntext/html=firefox.desktop\n\n[Added Associations]\nimage/png=gimp.desktop;\n");
   EXPECT_TRUE(WriteFileAssociation(SongFileType("/home/jo/My Programs/strumbly"), folders));
 
-  const QString entry = ReadAll(desktopFile());
+  const QString entry = ReadText(desktopFile());
   EXPECT_TRUE(entry.contains("\nExec=\"/home/jo/My Programs/strumbly\" %f\n")) << entry.toStdString();
   EXPECT_TRUE(entry.contains("\nMimeType=application/x-strumbly;\n")) << entry.toStdString();
-  const QString package = ReadAll(packageFile());
+  const QString package = ReadText(packageFile());
   EXPECT_TRUE(package.contains("<mime-type type=\"application/x-strumbly\">")) << package.toStdString();
   EXPECT_TRUE(package.contains("<glob pattern=\"*.sly\"/>")) << package.toStdString();
-  EXPECT_EQ(ReadAll(mimeapps()),
+  EXPECT_EQ(ReadText(mimeapps()),
             "[Default Applications]\ntext/html=firefox.desktop\napplication/x-strumbly=strumbly.desktop;\n\n"
             "[Added Associations]\nimage/png=gimp.desktop;\n");
 
@@ -83,13 +66,13 @@ TEST_F(FileAssociationTest, AnAssociationAlreadyInPlaceIsLeftAlone) {
   // The cache is only rebuilt when the type changes: a marker in its place
   // survives a second write.
   const QString cache = folders.dataHome + "/mime/mime.cache";
-  WriteAll(cache, "marker");
+  WriteFile(cache, "marker");
   ASSERT_TRUE(WriteFileAssociation(type, folders));
-  EXPECT_EQ(ReadAll(cache), "marker");
+  EXPECT_EQ(ReadText(cache), "marker");
   // Another program path rewrites the entry and keeps one default.
   ASSERT_TRUE(WriteFileAssociation(SongFileType("/opt/strumbly/strumbly"), folders));
-  EXPECT_TRUE(ReadAll(desktopFile()).contains("\nExec=/opt/strumbly/strumbly %f\n"));
-  EXPECT_EQ(ReadAll(mimeapps()), "[Default Applications]\napplication/x-strumbly=strumbly.desktop;\n");
+  EXPECT_TRUE(ReadText(desktopFile()).contains("\nExec=/opt/strumbly/strumbly %f\n"));
+  EXPECT_EQ(ReadText(mimeapps()), "[Default Applications]\napplication/x-strumbly=strumbly.desktop;\n");
 }
 
 TEST_F(FileAssociationTest, NothingIsWrittenWithoutExtensionOrProgram) {
@@ -103,20 +86,20 @@ TEST_F(FileAssociationTest, NothingIsWrittenWithoutExtensionOrProgram) {
   // Any number of dots gives the one glob.
   type.extension = "sly";
   ASSERT_TRUE(WriteFileAssociation(type, folders));
-  EXPECT_TRUE(ReadAll(packageFile()).contains("<glob pattern=\"*.sly\"/>"));
+  EXPECT_TRUE(ReadText(packageFile()).contains("<glob pattern=\"*.sly\"/>"));
 }
 
 TEST_F(FileAssociationTest, FailuresNameTheFolderOrFileAndKeepWhatWasWritten) {
   const FileTypeInfo type = SongFileType("/usr/bin/strumbly");
   // A file where the data folder should be: no folder can be made there.
-  WriteAll(dir.filePath("data"), "not a folder");
-  EXPECT_EQ(ErrorOf([&] { WriteFileAssociation(type, folders); }),
+  WriteFile(dir.filePath("data"), "not a folder");
+  EXPECT_EQ(CommandErrorOf([&] { WriteFileAssociation(type, folders); }),
             "Failed to create key " + folders.dataHome + "/mime/packages");
   ASSERT_TRUE(QFile::remove(dir.filePath("data")));
 
   // A folder where mimeapps.list should be: it cannot be read or written.
   ASSERT_TRUE(QDir().mkpath(mimeapps()));
-  EXPECT_EQ(ErrorOf([&] { WriteFileAssociation(type, folders); }), "Failed to set data for '" + mimeapps() + "'");
+  EXPECT_EQ(CommandErrorOf([&] { WriteFileAssociation(type, folders); }), "Failed to set data for '" + mimeapps() + "'");
   EXPECT_TRUE(QFile::exists(packageFile()));
   EXPECT_TRUE(QFile::exists(desktopFile()));
 }

@@ -87,6 +87,17 @@ std::string MimePackageText(const FileTypeInfo& type) {
          "</mime-info>\n";
 }
 
+FileTypeInfo SongFileType(std::string programPath) {
+  FileTypeInfo type;
+  type.extension = ".sly";
+  type.mimeType = "application/x-strumbly";
+  type.description = "Strumbly File";
+  type.appName = "Strumbly";
+  type.comment = "Write, hear and print guitar chord sequences";
+  type.programPath = std::move(programPath);
+  return type;
+}
+
 std::string DesktopExecArgument(std::string_view argument) {
   std::string quoted;
   const bool quote = NeedsQuotes(argument);

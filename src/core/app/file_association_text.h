@@ -25,6 +25,10 @@ std::string NormalizeExtension(std::string_view extension);
 // "*" + extension, and that it is a kind of plain text.
 std::string MimePackageText(const FileTypeInfo& type);
 
+// The program's own file type: ".sly" files, application/x-strumbly,
+// "Strumbly File", opened by programPath.
+FileTypeInfo SongFileType(std::string programPath);
+
 // One argument of a desktop entry's Exec key, quoted as the desktop entry
 // format requires when it holds a blank or another reserved character, with
 // '%' doubled, and escaped as the key's string value.

@@ -6,17 +6,6 @@ using namespace strumbly;
 
 namespace {
 
-FileTypeInfo SongType(const std::string& program) {
-  FileTypeInfo t;
-  t.extension = ".sly";
-  t.mimeType = "application/x-strumbly";
-  t.description = "Strumbly File";
-  t.appName = "Strumbly";
-  t.comment = "Write, hear and print guitar chord sequences";
-  t.programPath = program;
-  return t;
-}
-
 std::string ExecLine(const std::string& text) {
   const std::size_t at = text.find("\nExec=");
   if (at == std::string::npos) return "<none>";
@@ -34,7 +23,7 @@ TEST(FileAssociationText, ExtensionTakesOneLeadingDot) {
 }
 
 TEST(FileAssociationText, MimePackageNamesTheTypeAndItsGlob) {
-  FileTypeInfo t = SongType("/usr/bin/strumbly");
+  FileTypeInfo t = SongFileType("/usr/bin/strumbly");
   t.extension = "sly";
   const std::string xml = MimePackageText(t);
   EXPECT_NE(xml.find("<mime-type type=\"application/x-strumbly\">"), std::string::npos) << xml;
@@ -60,14 +49,14 @@ TEST(FileAssociationText, ExecQuotesThePathOnlyWhenItMustAndEscapesWhatTheFormat
 }
 
 TEST(FileAssociationText, DesktopEntryStartsTheProgramWithTheFile) {
-  const std::string entry = DesktopEntryText(SongType("/home/jo/My Programs/strumbly"));
+  const std::string entry = DesktopEntryText(SongFileType("/home/jo/My Programs/strumbly"));
   EXPECT_EQ(entry.rfind("[Desktop Entry]\n", 0), 0u) << entry;
   EXPECT_EQ(ExecLine(entry), "Exec=\"/home/jo/My Programs/strumbly\" %f");
   EXPECT_NE(entry.find("\nMimeType=application/x-strumbly;\n"), std::string::npos) << entry;
   EXPECT_NE(entry.find("\nType=Application\n"), std::string::npos) << entry;
   EXPECT_NE(entry.find("\nName=Strumbly\n"), std::string::npos) << entry;
   EXPECT_EQ(entry.find("Icon="), std::string::npos);
-  FileTypeInfo withIcon = SongType("/usr/bin/strumbly");
+  FileTypeInfo withIcon = SongFileType("/usr/bin/strumbly");
   withIcon.iconPath = "/usr/share/strumbly/strumbly.png";
   EXPECT_NE(DesktopEntryText(withIcon).find("\nIcon=/usr/share/strumbly/strumbly.png\n"), std::string::npos);
 }

@@ -10,6 +10,7 @@
 #include "core/app/recent_files.h"
 #include "support/sound_window_fixture.h"
 #include "ui/app/dropped_files.h"
+#include "support/test_files.h"
 
 using namespace strumbly;
 using strumbly::test::kCMajor;
@@ -20,12 +21,7 @@ namespace {
 class DroppedFilesTest : public SoundWindowTest {
  protected:
   QString MakeSong(const QString& name, const char* line = "Am, x, 0, 2, 2, 1, 0, Q") {
-    const QString path = dir.filePath(name);
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("*Info 1:\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:120\r\n") + line + "\r\n");
-    return path;
+    return test::WriteSongFile(dir.filePath(name), line);
   }
   // Drops the files on the widget as the file manager does, and lets the
   // window handle the drop. True when the widget took the drag.

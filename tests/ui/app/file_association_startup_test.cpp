@@ -10,18 +10,15 @@
 #include "core/app/file_association_text.h"
 #include "support/environment_scope.h"
 #include "support/main_window_fixture.h"
+#include "support/test_files.h"
 
 using namespace strumbly;
 using strumbly::test::EnvironmentScope;
 using strumbly::test::MainWindowTest;
+using strumbly::test::ReadText;
+using strumbly::test::WriteSongFile;
 
 namespace {
-
-QString ReadAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-  return QString::fromUtf8(f.readAll());
-}
 
 class AssociationStartupTest : public MainWindowTest {
  protected:
@@ -49,8 +46,8 @@ TEST_F(AssociationStartupTest, StartUpRegistersTheRunningProgramForSongFiles) {
   QTest::qWait(1);
   EXPECT_TRUE(dialogs->messages.empty()) << dialogs->texts().join("|").toStdString();
   const QString exec = "Exec=" + Q(DesktopExecArgument(S(QCoreApplication::applicationFilePath()))) + " %f";
-  EXPECT_TRUE(ReadAll(desktopFile()).contains(exec)) << ReadAll(desktopFile()).toStdString();
-  EXPECT_TRUE(ReadAll(mimeapps()).contains("application/x-strumbly=strumbly.desktop;"));
+  EXPECT_TRUE(ReadText(desktopFile()).contains(exec)) << ReadText(desktopFile()).toStdString();
+  EXPECT_TRUE(ReadText(mimeapps()).contains("application/x-strumbly=strumbly.desktop;"));
   EXPECT_TRUE(QFile::exists(dataHome() + "/mime/packages/strumbly.xml"));
 }
 
@@ -59,15 +56,11 @@ TEST_F(AssociationStartupTest, SwitchedOffNothingIsWrittenAndNothingRemoved) {
   ASSERT_TRUE(QFile::remove(desktopFile()));
   Restart();
   EXPECT_FALSE(QFile::exists(desktopFile()));
-  EXPECT_TRUE(ReadAll(mimeapps()).contains("application/x-strumbly=strumbly.desktop;"));
+  EXPECT_TRUE(ReadText(mimeapps()).contains("application/x-strumbly=strumbly.desktop;"));
 }
 
 TEST_F(AssociationStartupTest, AFailureIsReportedAndStartUpGoesOn) {
-  const QString songPath = dir.filePath("song.sly");
-  QFile song(songPath);
-  ASSERT_TRUE(song.open(QIODevice::WriteOnly));
-  song.write("C, x, 3, 2, 0, 1, 0, Q\r\n");
-  song.close();
+  const QString songPath = WriteSongFile(dir.filePath("song.sly"), test::kCMajor);
   ASSERT_TRUE(QDir(dataHome()).removeRecursively());
   QFile blocker(dataHome());  // a file where the data folder belongs
   ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));

@@ -6,6 +6,7 @@
 #include "core/app/recent_files.h"
 #include "support/main_window_fixture.h"
 #include "support/shots.h"
+#include "support/test_files.h"
 #include "ui/app/recent_files_menu.h"
 
 using namespace strumbly;
@@ -18,11 +19,7 @@ class RecentFilesTest : public MainWindowTest {
  protected:
   // A song file holding one chord line; its path.
   QString MakeSong(const QString& name, const char* line = kCMajor) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray("*Info 1:\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:120\r\n") + line + "\r\n");
-    return path;
+    return test::WriteSongFile(dir.filePath(name), line);
   }
   void Open(const QString& path) {
     dialogs->fileAnswers.push_back(path);
