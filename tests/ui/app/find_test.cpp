@@ -4,12 +4,13 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "support/main_window_fixture.h"
+#include "support/sound_window_fixture.h"
 #include "support/shots.h"
 #include "ui/app/find_dialog.h"
 
 using namespace strumbly;
 using strumbly::test::MainWindowTest;
+using strumbly::test::SoundWindowTest;
 
 namespace {
 
@@ -183,4 +184,24 @@ TEST_F(FindTest, CtrlFAndF3FromTheEditor) {
   EXPECT_EQ(Selection(), std::make_tuple(2, 0, 2));
   EXPECT_EQ(dialogs->executedWindows, QStringList({"Tfrmfind"}));
   EXPECT_TRUE(window->RichEdit1->hasFocus());
+}
+
+// While a song plays the Edit menu is off, its keys too: no dialog opens
+// over the playback.
+TEST_F(SoundWindowTest, FindKeysDoNothingWhileASongPlays) {
+  ShowAndActivate();
+  SetSong({test::kCMajor, test::kCMajor, test::kCMajor}, 120);
+  bool pressed = false;
+  After(100, [&] {
+    Key(Qt::Key_F, Qt::ControlModifier);
+    Key(Qt::Key_F3);
+    pressed = true;
+    window->player().PlayOrStop();
+  });
+  window->player().PlayOrStop();
+  EXPECT_TRUE(pressed);
+  EXPECT_TRUE(dialogs->executedWindows.isEmpty());
+  // Afterwards they work again.
+  Key(Qt::Key_F3);
+  EXPECT_EQ(dialogs->executedWindows, QStringList({"Tfrmfind"}));
 }
