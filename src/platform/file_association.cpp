@@ -16,7 +16,7 @@ namespace {
 
 QString EnvironmentFolder(const char* variable, const QString& fallbackUnderHome) {
   const QString value = qEnvironmentVariable(variable);
-  // The base directory specification ignores a relative path.
+  // A relative XDG folder is not used; the default under home is.
   if (!value.isEmpty() && QDir::isAbsolutePath(value)) return QDir::cleanPath(value);
   return QDir::homePath() + "/" + fallbackUnderHome;
 }
