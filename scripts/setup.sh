@@ -11,6 +11,8 @@ packages=(
   clang
   # program
   qt6-base-dev qt6-base-dev-tools libfluidsynth-dev libsndfile1-dev librtmidi-dev fluid-soundfont-gm timgm6mb-soundfont
+  # opening songs from the file manager: the MIME and desktop-entry caches, gio to check them
+  shared-mime-info desktop-file-utils libglib2.0-bin
   # tests and benchmarks
   libgtest-dev libgmock-dev libbenchmark-dev
   # headless runs and screenshots

@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "platform/data_paths.h"
-#include "support/file_bytes.h"
+#include "support/test_files.h"
 
 using namespace strumbly;
 using ::testing::ElementsAre;

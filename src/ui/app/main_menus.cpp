@@ -4,6 +4,7 @@
 #include <QMenuBar>
 
 #include "ui/app/main_window.h"
+#include "ui/app/recent_files_menu.h"
 #include "ui/app/song_files.h"
 #include "ui/guitar/tuning_menu.h"
 #include "ui/sound/instrument_menu.h"
@@ -53,8 +54,10 @@ void TfrmMain::BuildMenus() {
   QAction* sep = File1->addSeparator();
   sep->setObjectName("FilenameSep");
   sep->setVisible(false);
-  for (const char* name : {"mnuFilename0", "mnuFilename1", "mnuFilename2"}) {
-    auto* a = AddItem(File1, name, QString(name).mid(3), {}, {}, nullptr);
+  for (int i = 0; i < kRecentFileCount; ++i) {
+    const QString name = QString("mnuFilename%1").arg(i);
+    auto* a = AddItem(File1, name.toLatin1().constData(), name.mid(3), {}, {},
+                      [this, i] { recentFiles_->OpenRecentItem(i); });
     a->setVisible(false);
   }
 
@@ -70,6 +73,10 @@ void TfrmMain::BuildMenus() {
   AddItem(Edit1, "Delete1", "&Delete", "Delete selected text without writing to Clipboard.",
           QKeySequence("Ctrl+Del"), [this] { Delete1Click(); });
   AddItem(Edit1, "SelectAll1", "Select &All", "Select all lines in chord list.", {}, [this] { SelectAll1Click(); });
+  Edit1->addSeparator();
+  AddItem(Edit1, "Find1", "&Find...", "Find a text string.", QKeySequence("Ctrl+F"), [this] { Find1Click(); });
+  AddItem(Edit1, "FindNext1", "Find &Next", "Find next occurrence of string.", QKeySequence("F3"),
+          [this] { FindNext1Click(); });
   connect(Edit1, &QMenu::aboutToShow, this, &TfrmMain::UpdateEditMenu);
 
   AddItem(mnuEditorPopUp, "Cut2", "Cut", {}, {}, [this] { Cut1Click(); });

@@ -22,12 +22,16 @@
 #include "core/sound/timing.h"
 #include "platform/command_error.h"
 #include "platform/dialogs.h"
+#include "platform/file_association.h"
 #include "platform/midi/about_sound.h"
 #include "platform/midi/builtin_synth.h"
 #include "platform/midi/system_midi_output.h"
 #include "platform/settings_store.h"
 #include "ui/app/about_box.h"
+#include "ui/app/dropped_files.h"
+#include "ui/app/find_dialog.h"
 #include "ui/app/help_window.h"
+#include "ui/app/recent_files_menu.h"
 #include "ui/app/small_windows.h"
 #include "ui/app/song_files.h"
 #include "ui/app/song_recovery.h"
@@ -75,6 +79,15 @@ void TfrmMain::CreateParts(MidiOutputService* device) {
   CreateTabCommands();
   CreateDictionary();
   recovery_ = new SongRecovery(this, *sheet_, song_, *trackbarTempo);
+  recentFiles_ = std::make_unique<RecentFilesMenu>(
+      this, action("FilenameSep"),
+      std::array<QAction*, kRecentFileCount>{action("mnuFilename0"), action("mnuFilename1"), action("mnuFilename2")},
+      settings_, song_, *songFiles_);
+  droppedFiles_ = std::make_unique<DroppedFiles>(song_, *songFiles_, *player_);
+  // Files dropped anywhere on the window open as songs, on the editor too.
+  droppedFiles_->Watch(this);
+  for (QWidget* w : findChildren<QWidget*>())
+    if (w->acceptDrops()) droppedFiles_->Watch(w);
 }
 
 // The window shows what the parts report.
@@ -99,6 +112,12 @@ void TfrmMain::ConnectParts() {
   connect(songFiles_.get(), &SongFiles::songReset, this, &TfrmMain::ResetControls);
   connect(songFiles_.get(), &SongFiles::showLine, this, [this](int line) { ShowLine(line); });
   connect(songFiles_.get(), &SongFiles::focusEditor, this, &TfrmMain::FocusEditor);
+  connect(recentFiles_.get(), &RecentFilesMenu::focusEditor, this, &TfrmMain::FocusEditor);
+  connect(droppedFiles_.get(), &DroppedFiles::focusEditor, this, &TfrmMain::FocusEditor);
+  connect(
+      droppedFiles_.get(), &DroppedFiles::dropped, this,
+      [this](const QList<QUrl>& urls) { RunCommand([this, &urls] { droppedFiles_->OpenDroppedFile(urls); }); },
+      Qt::QueuedConnection);
 
   connect(tuningMenu_, &TuningMenu::chosen, this,
           [this](QAction* item) { RunCommand([this, item] { TuningMenuClicked(item); }); });
@@ -135,6 +154,8 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   ConnectParts();
 
   LoadStartupSettings();
+  WriteStartupFileAssociation();
+  recentFiles_->UpdateRecentMenu();
   player_->SetExternalMidiMode(settings_.ExternalMIDI);
   LoadDictionary();
   ApplyNeckSettings();
@@ -174,6 +195,17 @@ void TfrmMain::LoadStartupSettings() {
     QTimer::singleShot(0, this, [this, text = Q(problem)] { ShowError(text); });
 }
 
+// With "Associate files" on, song files open with this program from the
+// file manager. A failure is reported once the window is up; start-up goes on.
+void TfrmMain::WriteStartupFileAssociation() {
+  if (!settings_.Associate) return;
+  try {
+    AssociateSongFiles();
+  } catch (const CommandError& e) {
+    QTimer::singleShot(0, this, [this, text = e.text()] { ShowError(text); });
+  }
+}
+
 // A song named on the command line (perhaps split by the shell at blanks).
 // A file of another type is left alone; a song that cannot be opened (none
 // there, a folder, a pipe, unreadable) is reported. The untitled song stays.
@@ -204,7 +236,8 @@ void TfrmMain::CreateOtherWindows() {
   otherWindows << MakeShellWindow(this, "TfrmWriteMidiFile", "This form should never get shown");
   frmNoSoundMessage = new TfrmNoSoundMessage(this);
   otherWindows << frmNoSoundMessage;
-  otherWindows << MakeShellWindow(this, "Tfrmfind", "Find Text");
+  frmfind = new Tfrmfind(*RichEdit1, this);
+  otherWindows << frmfind;
   frmNewUserMessage = new TfrmNewUserMessage(this);
   otherWindows << frmNewUserMessage;
 }

@@ -28,12 +28,14 @@ class QSlider;
 namespace strumbly {
 
 class AboutSound;
+class DroppedFiles;
 class InstrumentMenu;
 class MidiOutputService;
 class NeckMarker;
 class NeckView;
 class Player;
 class RadioGroup;
+class RecentFilesMenu;
 class SettingsStore;
 class DictionaryBox;
 class SongFiles;
@@ -41,6 +43,7 @@ class SongRecovery;
 class TabCommands;
 struct TabSongInput;
 class TfrmAbout;
+class Tfrmfind;
 class TfrmNewUserMessage;
 class TfrmNoSoundMessage;
 class THelpWindow;
@@ -68,6 +71,8 @@ class TfrmMain : public QMainWindow {
   SongRecovery& recovery() { return *recovery_; }
   TuningMenu& tuningMenu() { return *tuningMenu_; }
   InstrumentMenu& instrumentMenu() { return *instrumentMenu_; }
+  RecentFilesMenu& recentFiles() { return *recentFiles_; }
+  DroppedFiles& droppedFiles() { return *droppedFiles_; }
   bool IsPlaying() const;
   // While a modal window of the program is open, hints stay out of the
   // status bar.
@@ -137,6 +142,9 @@ class TfrmMain : public QMainWindow {
   void Contents1Click();
   void Topics1Click();
   void ShowHelpContext(int context);
+  // Edit / Find and Find Next, in find_commands.cpp.
+  void Find1Click();
+  void FindNext1Click();
 
   // Runs a command; a failure of a file or settings operation ends it and
   // its text is shown in one error box.
@@ -189,6 +197,7 @@ class TfrmMain : public QMainWindow {
   TfrmAbout* frmAbout = nullptr;
   TfrmNoSoundMessage* frmNoSoundMessage = nullptr;
   TfrmNewUserMessage* frmNewUserMessage = nullptr;
+  Tfrmfind* frmfind = nullptr;
   QList<QWidget*> otherWindows;
   THelpWindow* helpWindow = nullptr;
 
@@ -216,6 +225,7 @@ class TfrmMain : public QMainWindow {
   void LayoutControls();
   void FormCreate(const QStringList& arguments);
   void LoadStartupSettings();
+  void WriteStartupFileAssociation();
   void OpenArgumentSong(const QStringList& arguments);
 
   // The Special menu's parts, in special_menu.cpp; the dictionary's, in
@@ -276,6 +286,8 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<TabCommands> tabCommands_;
   SongRecovery* recovery_ = nullptr;  // lives with the window
   DictionaryBox* dictionary_ = nullptr;  // lives with the window
+  std::unique_ptr<RecentFilesMenu> recentFiles_;
+  std::unique_ptr<DroppedFiles> droppedFiles_;
   std::unique_ptr<AboutSound> aboutSound_;
   // Renames when edtName loses the focus; it goes with the window's members,
   // before the controls, so the controls' last focus changes reach nothing.

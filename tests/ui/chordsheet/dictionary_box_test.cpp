@@ -13,7 +13,7 @@
 
 #include "platform/command_error.h"
 #include "platform/dictionary_file.h"
-#include "support/file_bytes.h"
+#include "support/test_files.h"
 
 using namespace strumbly;
 

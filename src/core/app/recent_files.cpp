@@ -1,0 +1,30 @@
+#include "core/app/recent_files.h"
+
+namespace strumbly {
+
+std::array<std::string, kRecentFileCount> RecentFiles(const Settings& settings) {
+  return {settings.RecentFile0, settings.RecentFile1, settings.RecentFile2};
+}
+
+void PushRecentFile(Settings& settings, const std::string& path) {
+  settings.RecentFile2 = settings.RecentFile1;
+  settings.RecentFile1 = settings.RecentFile0;
+  settings.RecentFile0 = path;
+}
+
+RecentMenu RecentMenuFor(const Settings& settings) {
+  const auto files = RecentFiles(settings);
+  RecentMenu menu;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    RecentMenuItem& item = menu.items[i];
+    item.caption = files[i];
+    item.visible = !files[i].empty();
+    for (std::size_t above = 0; above < i && item.visible; ++above)
+      if (menu.items[above].caption == files[i]) item.visible = false;
+  }
+  // The separator sets the list apart from Exit whenever the list shows.
+  for (const RecentMenuItem& item : menu.items) menu.separatorVisible = menu.separatorVisible || item.visible;
+  return menu;
+}
+
+}  // namespace strumbly

@@ -1,0 +1,37 @@
+#pragma once
+// The recent-file list at the end of the File menu: the three most recently
+// opened songs, kept in the settings (RecentFile0 the newest). The list is a
+// plain history: the same path may stand in it more than once, and the menu
+// hides an item that repeats an item above it.
+#include <array>
+#include <string>
+
+#include "core/app/settings.h"
+
+namespace strumbly {
+
+inline constexpr int kRecentFileCount = 3;
+
+// RecentFile0, RecentFile1, RecentFile2.
+std::array<std::string, kRecentFileCount> RecentFiles(const Settings& settings);
+
+// Puts path at the head of the list; the oldest entry drops out. An entry
+// equal to path stays where it is.
+void PushRecentFile(Settings& settings, const std::string& path);
+
+struct RecentMenuItem {
+  std::string caption;  // the full path, unchanged
+  bool visible = false;
+};
+
+struct RecentMenu {
+  bool separatorVisible = false;
+  std::array<RecentMenuItem, kRecentFileCount> items;
+};
+
+// What the menu shows for the list: an item for every entry that is not
+// empty, except one whose path equals an item's above it. The separator
+// shows whenever an item does.
+RecentMenu RecentMenuFor(const Settings& settings);
+
+}  // namespace strumbly
