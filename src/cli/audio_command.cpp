@@ -1,5 +1,7 @@
 #include "cli/audio_command.h"
 
+#include "cli/song_source.h"
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -25,13 +27,6 @@ constexpr const char* kAudioUsage =
     "  into the audio file OUT; OUT's extension chooses the format: .wav\n"
     "  (16-bit), .flac or .ogg. --soundfont uses SF2 instead of the usual\n"
     "  General MIDI soundfont.\n";
-
-bool ReadFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
-}
 
 int UsageError(const std::string& text) {
   std::cerr << "strumbly-cli audio: " << text << "\n" << kAudioUsage;
@@ -61,25 +56,16 @@ int RunAudioCommand(int argc, char** argv) {
   if (song.empty() || out.empty()) return UsageError("a song file and an audio file are needed");
   if (!AudioFormatForPath(out, nullptr)) return UsageError("the audio file name must end in .wav, .flac or .ogg");
 
-  std::string bytes;
-  if (!ReadFile(song, bytes)) {
-    std::cerr << "strumbly-cli: Cannot open file " << song << ": " << std::strerror(errno) << "\n";
-    return 2;
-  }
-  const SongText text = ReadSongText(bytes);
+  // Read as Open reads a song: regular files only, within the size limit.
+  const std::optional<cli::CliSong> loaded = cli::LoadSong(song);
+  if (!loaded) return 2;
   AudioExportJob job;
-  const ChordListResult built = BuildChordList(text.lines, job.chords);
-  if (!built.ok) {
-    std::cerr << song << ": " << built.error << "\nFix errors before creating an audio file.\n";
+  if (!cli::SongChordList(*loaded, job.chords, "Fix errors before creating an audio file.",
+                          "Can't create audio file. No chords defined in editor.", song + ": "))
     return 1;
-  }
-  if (!HasChordLine(job.chords, 0, static_cast<int>(text.lines.size()) - 1)) {
-    std::cerr << song << ": Can't create audio file. No chords defined in editor.\n";
-    return 1;
-  }
-  job.program = PatchFromInfo(text.patch.value_or(kDefaultPatch)) & 0x7F;
-  job.tempo = TempoFromInfo(text.tempo.value_or(kDefaultTempo));
-  job.tuningOffsets = TuningOffsets(NormalizeTuningTag(text.tuning.value_or(kStandardTuningTag)));
+  job.program = PatchFromInfo(loaded->patch) & 0x7F;
+  job.tempo = loaded->tempo;
+  job.tuningOffsets = TuningOffsets(NormalizeTuningTag(loaded->tuning));
   job.soundFontSetting = soundFont;
   job.path = out;
   const AudioExportResult result = ExportAudio(job);
