@@ -61,7 +61,7 @@ TEST_F(RecoveryTest, NoDropsTheLeftOverAndSavingRemovesTheFile) {
   TfrmMain& w = *window;
   const QString song = test::WriteSongFile(dir.filePath("blues.sly"), kCMajor);
   w.songFiles().OpenSong(song);
-  Type("\n* more");
+  SetText(QString(kCMajor) + "\n* more");
   Kill();
 
   dialogs->messageAnswers.push_back(MessageResult::No);
@@ -73,7 +73,7 @@ TEST_F(RecoveryTest, NoDropsTheLeftOverAndSavingRemovesTheFile) {
 
   // A saved song leaves nothing to recover.
   again.songFiles().OpenSong(song);
-  Type("\n* again");
+  SetText(QString(kCMajor) + "\n* again");
   again.recovery().Flush();
   ASSERT_TRUE(QFile::exists(again.recovery().path()));
   again.action("Save1")->trigger();
