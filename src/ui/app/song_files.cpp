@@ -1,6 +1,8 @@
 #include "ui/app/song_files.h"
 
 #include <QFileInfo>
+#include <QProgressDialog>
+#include <QTextDocument>
 #include <QSlider>
 
 #include "core/app/song_names.h"
@@ -48,8 +50,9 @@ void SongFiles::ResetSongState() {
   song_.SetModified(false);
 }
 
-void SongFiles::LoadSongText(const SongText& text) {
-  sheet_.SetLines(ToQStrings(text.lines));
+void SongFiles::LoadSongText(const SongText& text, std::unique_ptr<QTextDocument> lines) {
+  if (lines) sheet_.TakeDocument(std::move(lines));
+  else sheet_.SetLines(ToQStrings(text.lines));
   // An unusual instrument becomes the user item, and an unusual tuning the
   // user tuning item for this run, as the menus take a new value.
   if (text.patch) song_.SetPatch(PatchFromInfo(*text.patch));
@@ -60,11 +63,30 @@ void SongFiles::LoadSongText(const SongText& text) {
   if (text.tempo) tempo_.setValue(TempoFromInfo(*text.tempo));
 }
 
+std::unique_ptr<QTextDocument> SongFiles::MakeLargeSong(const SongText& text, const QString& path) {
+  QProgressDialog progress("Opening " + Q(FileNameOf(S(path))) + "...", "Cancel", 0,
+                           static_cast<int>(text.lines.size()), dialogParent_);
+  progress.setWindowTitle("Open");
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(progressDelayMs_);
+  progress.setValue(0);
+  auto document = ChordSheet::MakeDocument(ToQStrings(text.lines), [&progress](int done, int) {
+    progress.setValue(done);
+    return !progress.wasCanceled();
+  });
+  return document;
+}
+
 void SongFiles::OpenSong(const QString& path) {
   BusyCursor busy;
   const SongText text = ReadSongText(ReadSongFile(path));
+  std::unique_ptr<QTextDocument> lines;
+  if (static_cast<int>(text.lines.size()) > kStepwiseLines) {
+    lines = MakeLargeSong(text, path);
+    if (!lines) return;  // cancelled: the current song stays as it was
+  }
   ResetSongState();
-  LoadSongText(text);
+  LoadSongText(text, std::move(lines));
   song_.AdoptFileName(S(path), NameSource::Opened);
   sheet_.SetSelection(0, 0);
   emit showLine(0);

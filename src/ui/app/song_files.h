@@ -4,12 +4,14 @@
 // line, recent files and dropped files all open through OpenSong.
 #include <QObject>
 #include <QString>
+#include <memory>
 
 #include "core/app/settings.h"
 #include "core/app/song_file.h"
 #include "core/app/song_state.h"
 
 class QSlider;
+class QTextDocument;
 class QWidget;
 
 namespace strumbly {
@@ -20,6 +22,12 @@ class TuningMenu;
 class SongFiles : public QObject {
   Q_OBJECT
  public:
+  // Songs with more lines than this load in steps, with a progress dialog
+  // that shows when the loading takes longer than half a second.
+  static constexpr int kStepwiseLines = 20000;
+  // How long such a loading runs before its progress shows.
+  void SetProgressDelay(int ms) { progressDelayMs_ = ms; }
+
   // The tempo bar holds the song's tempo; everything must outlive this.
   SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings, QSlider& tempo,
             TuningMenu& tuningMenu);
@@ -29,7 +37,8 @@ class SongFiles : public QObject {
   // The state of a new song and the controls that show it; the name stays.
   void ResetSongState();
   // Replaces the song by the file's. The file is read first: one that
-  // cannot be read (CommandError) leaves the current song as it was.
+  // cannot be read (CommandError) leaves the current song as it was, and so
+  // does cancelling the progress of a large one.
   void OpenSong(const QString& path);
   // Writes the song to path as it stands; throws CommandError.
   void WriteSong(const QString& path);
@@ -54,7 +63,10 @@ class SongFiles : public QObject {
   void focusEditor();
 
  private:
-  void LoadSongText(const SongText& text);
+  void LoadSongText(const SongText& text, std::unique_ptr<QTextDocument> lines = nullptr);
+  // The lines of a large song as a document, made with a progress dialog
+  // that can cancel it (then null).
+  std::unique_ptr<QTextDocument> MakeLargeSong(const SongText& text, const QString& path);
 
   QWidget* dialogParent_;
   ChordSheet& sheet_;
@@ -62,6 +74,7 @@ class SongFiles : public QObject {
   Settings& settings_;
   QSlider& tempo_;
   TuningMenu& tuningMenu_;
+  int progressDelayMs_ = 500;
 };
 
 }  // namespace strumbly

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QPlainTextDocumentLayout>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -87,6 +88,38 @@ void ChordSheet::SetLines(const QStringList& lines) {
   if (!lines.isEmpty()) text += '\n';
   editor_->setPlainText(text);
   editor_->moveCursor(QTextCursor::Start);
+}
+
+std::unique_ptr<QTextDocument> ChordSheet::MakeDocument(const QStringList& lines,
+                                                        const std::function<bool(int, int)>& progress) {
+  constexpr int kStep = 5000;
+  auto document = std::make_unique<QTextDocument>();
+  document->setUndoRedoEnabled(false);
+  QTextCursor c(document.get());
+  const int total = static_cast<int>(lines.size());
+  for (int i = 0; i < total; i += kStep) {
+    const int n = std::min(kStep, total - i);
+    c.insertText(lines.mid(i, n).join('\n') + '\n');
+    if (progress && !progress(i + n, total)) return nullptr;
+  }
+  return document;
+}
+
+void ChordSheet::TakeDocument(std::unique_ptr<QTextDocument> document) {
+  document->setDefaultFont(editor_->document()->defaultFont());
+  document->setDocumentLayout(new QPlainTextDocumentLayout(document.get()));
+  document->setUndoRedoEnabled(true);
+  // The editor's first document goes with the editor's own setDocument; one
+  // given earlier here has the editor as parent and goes now.
+  QTextDocument* old = editor_->document();
+  const bool givenEarlier = old->parent() == editor_;
+  QTextDocument* taken = document.release();
+  taken->setParent(editor_);
+  editor_->setDocument(taken);
+  if (givenEarlier) old->deleteLater();
+  editor_->moveCursor(QTextCursor::Start);
+  // The text is new; whoever follows the editor's text hears of it.
+  emit editor_->textChanged();
 }
 
 void ChordSheet::Clear() { editor_->clear(); }

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 #include <QTextCursor>
+#include <QTextDocument>
+#include <functional>
+#include <memory>
 
 namespace strumbly {
 
@@ -53,6 +56,14 @@ class ChordSheet {
   QString Line(int n) const;
   QStringList Lines() const;
   void SetLines(const QStringList& lines);  // one edit; caret to the start
+  // A document holding lines, made apart from the editor in steps; after
+  // each step progress(done, total) is told, and when it answers false the
+  // making stops and nothing is given back. Large songs are made this way,
+  // so their loading can show its progress and be cancelled.
+  static std::unique_ptr<QTextDocument> MakeDocument(const QStringList& lines,
+                                                     const std::function<bool(int, int)>& progress);
+  // The editor takes the document as its text (as SetLines would).
+  void TakeDocument(std::unique_ptr<QTextDocument> document);
   void Clear();
 
   // Line operations; each changes the text (so sets Modified) and moves the

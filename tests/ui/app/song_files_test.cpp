@@ -2,7 +2,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QSlider>
+#include <QTimer>
 
 #include "support/main_window_fixture.h"
 
@@ -435,4 +437,47 @@ TEST_F(SongFilesTest, TheTuningOfASong) {
   QFile f(dir.filePath("song.sly"));
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_TRUE(f.readAll().contains("*Info 3:555555\r\n"));
+}
+
+// A large song loads in steps behind a progress dialog; Cancel leaves the
+// song that was there as it was.
+TEST_F(SongFilesTest, ALargeSongLoadsInStepsAndCancelKeepsTheCurrentSong) {
+  TfrmMain& w = *window;
+  std::string big = "*Info 1: x\r\n*Info 2:30\r\n*Info 3:555555\r\n*Info 4:90\r\n";
+  for (int i = 0; i < 3 * SongFiles::kStepwiseLines; ++i) big += "G, 3, 2, 0, 0, 0, 3, E\r\n";
+  WriteBytes(dir.filePath("big.sly"), big);
+  const QString small = dir.filePath("small.sly");
+  WriteBytes(small, "C, x, 3, 2, 0, 1, 0, Q\r\n");
+  w.songFiles().OpenSong(small);
+
+  // Cancelled at the first step.
+  w.songFiles().SetProgressDelay(0);
+  QProgressDialog* seen = nullptr;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    if (auto* p = w.findChild<QProgressDialog*>(); p && !seen) {
+      seen = p;
+      p->cancel();
+    }
+  });
+  poll.start(0);
+  w.songFiles().OpenSong(dir.filePath("big.sly"));
+  poll.stop();
+  EXPECT_EQ(w.sheet().Lines(), QStringList{kCMajor});
+  EXPECT_EQ(Q(w.song().FileName()), small);
+  EXPECT_EQ(w.song().Patch(), 25);
+  EXPECT_FALSE(w.song().Modified());
+
+  // Let through, it is the song, and its loading is no step of Undo.
+  w.songFiles().OpenSong(dir.filePath("big.sly"));
+  EXPECT_EQ(w.sheet().LineCount(), 3 * SongFiles::kStepwiseLines);
+  EXPECT_EQ(w.sheet().Line(0), "G, 3, 2, 0, 0, 0, 3, E");
+  EXPECT_EQ(w.song().Patch(), 30);
+  EXPECT_EQ(w.trackbarTempo->value(), 90);
+  EXPECT_FALSE(w.song().Modified());
+  EXPECT_FALSE(w.RichEdit1->document()->isUndoAvailable());
+  w.sheet().ReplaceLine(0, kCMajor);  // the editor works on the new text
+  EXPECT_TRUE(w.song().Modified());
+  w.action("Undo1")->trigger();
+  EXPECT_EQ(w.sheet().Line(0), "G, 3, 2, 0, 0, 0, 3, E");
 }
