@@ -40,6 +40,8 @@ class TfrmAbout;
 class TfrmNewUserMessage;
 class TfrmNoSoundMessage;
 class THelpWindow;
+class TfrmOptions;
+struct OptionsChanges;
 class TuningMenu;
 
 class TfrmMain : public QMainWindow {
@@ -115,6 +117,9 @@ class TfrmMain : public QMainWindow {
   void About1Click();
   void Contents1Click();
   void Topics1Click();
+  // File / Settings: the settings dialog; its OK applies through ApplySettings.
+  void Options1Click();
+  void ApplySettings(const OptionsChanges& changes);
   void ShowHelpContext(int context);
 
   // Runs a command; a failure of a file or settings operation ends it and
@@ -168,6 +173,7 @@ class TfrmMain : public QMainWindow {
   TfrmAbout* frmAbout = nullptr;
   TfrmNoSoundMessage* frmNoSoundMessage = nullptr;
   TfrmNewUserMessage* frmNewUserMessage = nullptr;
+  TfrmOptions* frmOptions = nullptr;
   QList<QWidget*> otherWindows;
   THelpWindow* helpWindow = nullptr;
 
