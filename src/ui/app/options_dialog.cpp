@@ -25,18 +25,6 @@ namespace strumbly {
 
 namespace {
 
-class ActivationWatcher : public QObject {
- public:
-  ActivationWatcher(TfrmOptions* dialog) : QObject(dialog), dialog_(dialog) {}
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched == dialog_ && event->type() == QEvent::Show) dialog_->FormActivate();
-    return false;
-  }
-
- private:
-  TfrmOptions* dialog_;
-};
-
 void FillList(QComboBox* list, const std::vector<std::string>& texts) {
   list->clear();
   for (const auto& t : texts) list->addItem(Q(t));
@@ -72,9 +60,8 @@ TfrmOptions::TfrmOptions(Settings& settings, OptionsHost host, QWidget* parent)
   connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
   connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
 
-  installEventFilter(new ActivationWatcher(this));
   FormCreate();
-  resize(640, 440);
+  resize(680, 460);
 }
 
 void TfrmOptions::FormCreate() {
@@ -86,6 +73,11 @@ void TfrmOptions::FormCreate() {
 
 QString TfrmOptions::SoundFontText(const std::string& setting) {
   return setting.empty() ? QString("(the usual General MIDI soundfont)") : Q(setting);
+}
+
+void TfrmOptions::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) FormActivate();
 }
 
 void TfrmOptions::FormActivate() {

@@ -103,6 +103,7 @@ class TfrmOptions : public QDialog {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   // The pages, in options_pages.cpp.

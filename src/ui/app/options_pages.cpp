@@ -148,6 +148,7 @@ QWidget* TfrmOptions::BuildMidiPage() {
 
   cboDevice = PickList(page, "cboDevice");
   cboDevice->setMinimumWidth(200);
+  cboDevice->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   addRow("Device", cboDevice, "Select a driver for your sound card or external MIDI device.");
   cboChannel = PickList(page, "cboChannel");
   addRow("Channel", cboChannel, "Select a channel for MIDI output. (Channel 10 is often used for drum sounds.)");

@@ -488,7 +488,7 @@ TEST_F(StandaloneOptionsTest, AStoredRectangleAndColourLoadIntoTheSamples) {
 }
 
 TEST_F(StandaloneOptionsTest, Screenshots) {
-  dialog->resize(dialog->sizeHint().expandedTo(QSize(640, 440)));
+  dialog->resize(dialog->sizeHint().expandedTo(QSize(680, 460)));
   settings.ShowChordName = true;
   devices = 2;
   Run([](TfrmOptions& d) {
