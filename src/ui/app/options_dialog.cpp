@@ -15,6 +15,7 @@
 
 #include "core/app/options_values.h"
 #include "core/sound/patch_names.h"
+#include "platform/command_error.h"
 #include "platform/dialogs.h"
 #include "ui/guitar/marker_sample.h"
 #include "ui/guitar/neck_marker.h"
@@ -221,9 +222,18 @@ void TfrmOptions::StoreSettings() {
   }
 }
 
+// The options stay stored and the dialog closes even when something they
+// ask for fails (a file association that cannot be written): the failure is
+// reported, and pressing OK again could not mend it.
 void TfrmOptions::btnOKClick() {
   StoreSettings();
-  if (host_.applySettings) host_.applySettings({patchChanged_, tuningChanged_});
+  try {
+    if (host_.applySettings) host_.applySettings({patchChanged_, tuningChanged_});
+  } catch (const CommandError& e) {
+    dialogs().Message(this, MessageKind::Error, e.text(), MessageButtons::Ok);
+  } catch (const std::exception& e) {
+    dialogs().Message(this, MessageKind::Error, QString::fromLocal8Bit(e.what()), MessageButtons::Ok);
+  }
   accept();
 }
 

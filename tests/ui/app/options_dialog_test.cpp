@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "core/sound/midi_message.h"
+#include "platform/command_error.h"
 #include "support/main_window_fixture.h"
 #include "support/shots.h"
 #include "ui/app/options_dialog.h"
@@ -472,6 +473,21 @@ TEST_F(StandaloneOptionsTest, OkAppliesOnceWithWhatChanged) {
   // Without a user tuning from the window the lists start from the stored one.
   EXPECT_EQ(settings.MenuTuningTag, 333565);
   EXPECT_EQ(settings.MenuTuningName, "&Custom Tuning - D G C G C E");
+}
+
+TEST_F(StandaloneOptionsTest, AFailureOfWhatOkAsksForIsReportedAndTheDialogStillCloses) {
+  OptionsHost host;
+  host.applySettings = [](const OptionsChanges&) { throw CommandError("Failed to create key .sly"); };
+  dialog = std::make_unique<TfrmOptions>(settings, std::move(host));
+  dialog->setAttribute(Qt::WA_DontShowOnScreen);
+  Run([](TfrmOptions& d) {
+    d.chkSavePrompts->setChecked(false);
+    d.btnOK->click();
+  });
+  EXPECT_EQ(dialogs->texts(), QStringList({"Failed to create key .sly"}));
+  EXPECT_EQ(dialogs->messages[0].kind, MessageKind::Error);
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_FALSE(settings.Prompts);
 }
 
 TEST_F(StandaloneOptionsTest, AStoredRectangleAndColourLoadIntoTheSamples) {
