@@ -319,6 +319,28 @@ TEST_F(OptionsDialogTest, CheckBoxesChannelAndOctaveAreStoredAndShown) {
   EXPECT_EQ(window->settings().Octave, 12);
 }
 
+TEST_F(OptionsDialogTest, ANewMarkerLookShowsOnTheNeckAtOnce) {
+  Sheet(kCMajor, 0);
+  dialogs->colorAnswer = QColor(255, 128, 0);
+  OpenSettings([](TfrmOptions& d) {
+    d.chkShowChordName->setChecked(true);
+    d.chkShowFretNumbers->setChecked(true);
+    d.Button1->click();
+    d.rdoMarkerShape->item(1)->click();
+  });
+  int filled = 0;
+  for (int string = 1; string <= 6; ++string)
+    for (int fret = 0; fret <= 18; ++fret) {
+      NeckMarker* m = Marker(string, fret);
+      if (!m->IsFilled()) continue;
+      ++filled;
+      EXPECT_EQ(m->ColorValue(), 0x0080FFu);
+      EXPECT_EQ(m->Shape(), 1);
+    }
+  EXPECT_EQ(filled, 5);
+  SaveShot(RenderAt(*window, 1.0), "settings-applied-window");
+}
+
 TEST_F(OptionsDialogTest, StoredValuesTheListsHaveNoEntryForAreKept) {
   window->settings().Channel = 200;
   window->settings().Octave = 7;
