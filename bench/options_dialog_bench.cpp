@@ -1,6 +1,7 @@
 // The settings dialog: making it at start-up, and opening it from File /
 // Settings and confirming with OK (loading every page, storing and applying).
 #include <QAction>
+#include <QComboBox>
 #include <QPushButton>
 
 #include "bench_window.h"

@@ -23,13 +23,7 @@ int SampleWidth() { return MarkerRect(1, 4).right() + 6; }
 
 MarkerSample::MarkerSample(QWidget* parent) : QWidget(parent) {
   setObjectName("imgSample");
-  QPixmap whole(kNeckPictureWidth, kNeckPictureHeight);
-  {
-    QPainter p(&whole);
-    PaintNeckPicture(p);
-  }
-  picture_ = whole.copy(kSampleLeft, kSampleTop, SampleWidth(), kSampleHeight);
-  setFixedSize(picture_.size());
+  setFixedSize(SampleWidth(), kSampleHeight);
   for (std::size_t i = 0; i < markers_.size(); ++i) {
     const auto [stringNumber, fret] = kSamplePlaces[i];
     auto* m = new NeckMarker(stringNumber, fret, this);
@@ -42,7 +36,7 @@ MarkerSample::MarkerSample(QWidget* parent) : QWidget(parent) {
   }
 }
 
-QSize MarkerSample::sizeHint() const { return picture_.size(); }
+QSize MarkerSample::sizeHint() const { return {SampleWidth(), kSampleHeight}; }
 
 void MarkerSample::SetColorValue(std::uint32_t value) {
   for (NeckMarker* m : markers_) m->SetColorValue(value);
@@ -52,8 +46,20 @@ void MarkerSample::SetShape(int shape) {
   for (NeckMarker* m : markers_) m->SetShape(shape);
 }
 
+// The neck is drawn when the sample is first seen, so making the dialog at
+// start-up costs nothing for it.
 void MarkerSample::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  if (picture_.isNull() || picture_.devicePixelRatio() != devicePixelRatioF()) {
+    const qreal dpr = devicePixelRatioF();
+    QPixmap picture(QSize(SampleWidth(), kSampleHeight) * dpr);
+    picture.setDevicePixelRatio(dpr);
+    QPainter neck(&picture);
+    neck.translate(-kSampleLeft, -kSampleTop);
+    PaintNeckPicture(neck);
+    neck.end();
+    picture_ = picture;
+  }
   p.drawPixmap(0, 0, picture_);
 }
 
