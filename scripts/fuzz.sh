@@ -13,7 +13,11 @@ harnesses=("$@")
 [ ${#harnesses[@]} -gt 0 ] || harnesses=(chord_line song settings)
 
 cmake -S tests/fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build build-fuzz >/dev/null
+if ! cmake --build build-fuzz >build-fuzz/build.log 2>&1; then
+  cat build-fuzz/build.log
+  echo "fuzz: the harnesses did not build"
+  exit 1
+fi
 
 export ASAN_OPTIONS=detect_leaks=0:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1

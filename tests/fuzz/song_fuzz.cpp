@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "core/app/song_file.h"
+#include "core/guitar/tuning.h"
 #include "core/sound/chord_list.h"
 #include "core/sound/timing.h"
 #include "fuzz_check.h"

@@ -63,6 +63,22 @@ bool BuiltinSynth::Ready() {
   return finished_ && engine_;
 }
 
+bool BuiltinSynth::ChangeSoundFont(const std::string& soundFontSetting, std::string* error) {
+  if (!LoadingStarted()) return true;
+  if (!WaitUntilReady()) {
+    // The first load failed; this one may do better.
+    {
+      std::lock_guard lock(mutex_);
+      if (loader_.joinable()) loader_.join();
+      started_ = false;
+      finished_ = false;
+    }
+    StartLoading(soundFontSetting);
+    return WaitUntilReady();
+  }
+  return ReadyEngine()->ReplaceSoundFont(FindSoundFont(soundFontSetting), error);
+}
+
 SynthEngine* BuiltinSynth::ReadyEngine() {
   std::lock_guard lock(mutex_);
   return finished_ ? engine_.get() : nullptr;

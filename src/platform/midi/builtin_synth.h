@@ -51,6 +51,11 @@ class BuiltinSynth {
   // otherwise at once on a thread of its own, so the caller never waits.
   void SelectProgram(int channel, int program);
 
+  // The user chose another soundfont: it sounds from now on. Before the
+  // synthesizer was started nothing happens (it will load the setting);
+  // false with the reason when the new one cannot be loaded.
+  bool ChangeSoundFont(const std::string& soundFontSetting, std::string* error = nullptr);
+
   ~BuiltinSynth();
 
  private:

@@ -77,9 +77,22 @@ std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std
   if (!engine->synth_) return fail("the synthesizer could not be created");
   // No preset is selected on loading: the samples of a channel's preset are
   // read when a program change selects it.
-  if (fluid_synth_sfload(Y(engine->synth_), soundFont.c_str(), 0) == FLUID_FAILED)
-    return fail("cannot load the soundfont " + soundFont);
+  engine->soundFontId_ = fluid_synth_sfload(Y(engine->synth_), soundFont.c_str(), 0);
+  if (engine->soundFontId_ == FLUID_FAILED) return fail("cannot load the soundfont " + soundFont);
   return engine;
+}
+
+bool SynthEngine::ReplaceSoundFont(const std::string& soundFont, std::string* error) {
+  const int id = soundFont.empty() ? FLUID_FAILED : fluid_synth_sfload(Y(synth_), soundFont.c_str(), 0);
+  if (id == FLUID_FAILED) {
+    if (error) *error = "Cannot open file " + soundFont;
+    return false;
+  }
+  if (soundFontId_ >= 0) fluid_synth_sfunload(Y(synth_), soundFontId_, 1);
+  soundFontId_ = id;
+  // Every channel takes its program again, now from the new soundfont.
+  fluid_synth_program_reset(Y(synth_));
+  return true;
 }
 
 SynthEngine::~SynthEngine() {

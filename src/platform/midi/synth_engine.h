@@ -80,6 +80,11 @@ class SynthEngine {
   // running output it acts at once.
   void SendAt(const ShortMessage& message, Clock::time_point at);
 
+  // Puts another soundfont in place of the one loaded; the channels keep
+  // their programs, now from the new soundfont. False (with the reason in
+  // error) when it cannot be loaded; the old one then stays.
+  bool ReplaceSoundFont(const std::string& soundFont, std::string* error = nullptr);
+
   // Renders frames of stereo audio at kSampleRate, starting the queued
   // messages on time. Not while audio runs.
   void Render(float* left, float* right, int frames);
@@ -111,6 +116,7 @@ class SynthEngine {
 
   void* settings_ = nullptr;  // fluid_settings_t
   void* synth_ = nullptr;     // fluid_synth_t
+  int soundFontId_ = -1;
   void* driver_ = nullptr;    // fluid_audio_driver_t
 
   std::mutex programMutex_;

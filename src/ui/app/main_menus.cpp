@@ -48,7 +48,7 @@ void TfrmMain::BuildMenus() {
   File1->addSeparator();
   AddItem(File1, "Print1", "&Print...", "Print text editor contents.", {}, [this] { Print1Click(); });
   File1->addSeparator();
-  AddItem(File1, "Options1", "S&ettings...", "Change configuration.", {}, nullptr)->setEnabled(false);
+  AddItem(File1, "Options1", "S&ettings...", "Change configuration.", {}, [this] { Options1Click(); });
   File1->addSeparator();
   AddItem(File1, "Exit1", "E&xit", "Exit Strumbly", {}, [this] { close(); });
   QAction* sep = File1->addSeparator();

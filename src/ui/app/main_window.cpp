@@ -25,6 +25,7 @@
 #include "platform/file_association.h"
 #include "platform/midi/about_sound.h"
 #include "platform/midi/builtin_synth.h"
+#include "platform/midi/midi_out_port.h"
 #include "platform/midi/system_midi_output.h"
 #include "platform/settings_store.h"
 #include "ui/app/about_box.h"
@@ -32,6 +33,7 @@
 #include "ui/app/find_dialog.h"
 #include "ui/app/help_window.h"
 #include "ui/app/recent_files_menu.h"
+#include "ui/app/options_dialog.h"
 #include "ui/app/small_windows.h"
 #include "ui/app/song_files.h"
 #include "ui/app/song_recovery.h"
@@ -231,7 +233,19 @@ void TfrmMain::CreateOtherWindows() {
   ConnectAboutSound();
   otherWindows << frmAbout;
   otherWindows << &tabCommands_->frmTab();
-  otherWindows << MakeShellWindow(this, "TfrmOptions", "Settings");
+  OptionsHost host;
+  host.midiDeviceCount = [this] { return player_->Port().MidiDeviceCount(); };
+  host.midiDeviceName = [this](int id) { return Q(player_->Port().MidiDeviceName(id)); };
+  host.externalMidiMode = [this] { return player_->ExternalMidiMode(); };
+  host.userTuningTag = [this] { return tuningMenu_->UserItem()->data().toInt(); };
+  host.applySettings = [this](const OptionsChanges& changes) { ApplySettings(changes); };
+  host.replaceDictionary = [this] { ReplaceDictionary(); };
+  host.soundFontChanged = [this] {
+    std::string error;
+    if (!BuiltinSynth::Instance().ChangeSoundFont(settings_.SoundFont, &error) && !error.empty()) ShowError(Q(error));
+  };
+  frmOptions = new TfrmOptions(settings_, std::move(host), this);
+  otherWindows << frmOptions;
   otherWindows << &tabCommands_->frmGetTabInfo();
   otherWindows << MakeShellWindow(this, "TfrmWriteMidiFile", "This form should never get shown");
   frmNoSoundMessage = new TfrmNoSoundMessage(this);
@@ -240,6 +254,35 @@ void TfrmMain::CreateOtherWindows() {
   otherWindows << frmfind;
   frmNewUserMessage = new TfrmNewUserMessage(this);
   otherWindows << frmNewUserMessage;
+}
+
+void TfrmMain::Options1Click() {
+  if (!frmOptions) return;
+  statusHintsEnabled_ = false;
+  dialogs().Exec(*frmOptions);
+  statusHintsEnabled_ = true;
+  RefreshCurrentLine();  // new marker colours and shapes show at once
+  FocusEditor();
+}
+
+// OK in the settings dialog: the stored options show in the window. The
+// user items take their new values and become the song's instrument and
+// tuning; the song does not count as changed.
+void TfrmMain::ApplySettings(const OptionsChanges& changes) {
+  // A failure here is reported; the rest still applies.
+  if (settings_.Associate) RunCommand([] { AssociateSongFiles(); });
+  dictionary_->setSorted(settings_.SortDictionary);
+  ApplyNeckSettings();
+  if (changes.patchChanged) {
+    instrumentMenu_->SetUserItem(Q(settings_.MenuPatchName), settings_.MenuPatchTag);
+    song_.SetPatch(InstrumentMenu::ProgramOf(instrumentMenu_->UserItem()));
+    instrumentMenu_->UserItem()->setChecked(true);
+  }
+  if (changes.tuningChanged) {
+    tuningMenu_->SetUserItem(Q(settings_.MenuTuningName), settings_.MenuTuningTag);
+    song_.SetTuning(settings_.MenuTuningTag);
+    tuningMenu_->UserItem()->setChecked(true);
+  }
 }
 
 bool TfrmMain::IsPlaying() const { return player_->IsPlaying(); }

@@ -47,6 +47,8 @@ class Tfrmfind;
 class TfrmNewUserMessage;
 class TfrmNoSoundMessage;
 class THelpWindow;
+class TfrmOptions;
+struct OptionsChanges;
 class TuningMenu;
 
 class TfrmMain : public QMainWindow {
@@ -141,6 +143,9 @@ class TfrmMain : public QMainWindow {
   void About1Click();
   void Contents1Click();
   void Topics1Click();
+  // File / Settings: the settings dialog; its OK applies through ApplySettings.
+  void Options1Click();
+  void ApplySettings(const OptionsChanges& changes);
   void ShowHelpContext(int context);
   // Edit / Find and Find Next, in find_commands.cpp.
   void Find1Click();
@@ -198,6 +203,7 @@ class TfrmMain : public QMainWindow {
   TfrmNoSoundMessage* frmNoSoundMessage = nullptr;
   TfrmNewUserMessage* frmNewUserMessage = nullptr;
   Tfrmfind* frmfind = nullptr;
+  TfrmOptions* frmOptions = nullptr;
   QList<QWidget*> otherWindows;
   THelpWindow* helpWindow = nullptr;
 

@@ -10,6 +10,7 @@
 #include "support/main_window_fixture.h"
 #include "support/shots.h"
 #include "ui/guitar/neck_marker.h"
+#include "ui/guitar/neck_view.h"
 
 using namespace strumbly;
 using strumbly::test::MainWindowTest;
@@ -269,7 +270,7 @@ TEST_F(EditingTest, ScreenshotAfterClickingAChordOntoTheNeck) {
   EXPECT_EQ(w.sheet().Line(2), "D, x, x, 0, 2, 3, 2, Q");
   EXPECT_EQ(w.lblChordName->text(), "D");
   int filled = 0;
-  for (NeckMarker* m : w.findChildren<NeckMarker*>()) filled += m->IsFilled() ? 1 : 0;
+  for (NeckMarker* m : w.neckView->findChildren<NeckMarker*>()) filled += m->IsFilled() ? 1 : 0;
   EXPECT_EQ(filled, 4);
   w.resize(800, 640);
   test::SaveShot(test::RenderAt(w, 1.0), "songs_chord_clicked_onto_neck");

@@ -145,7 +145,7 @@ TEST_F(MainWindowTest, CurrentLineDrivesTheNeck) {
   EXPECT_EQ(w.findChild<QWidget*>("shpNeckRect"), w.neckView);
   EXPECT_EQ(w.neckView->geometry(), QRect(3, 16, 488, 164));
   EXPECT_EQ(w.neckView->Picture()->mapTo(w.centralWidget(), QPoint(0, 0)), QPoint(5, 18));
-  EXPECT_EQ(w.findChildren<NeckMarker*>().size(), 114);
+  EXPECT_EQ(w.neckView->findChildren<NeckMarker*>().size(), 114);
 
   SetText(QString("* intro\n") + kCMajor + "\n\nD, x, x, 0, 2, 3, 2, H");
   w.sheet().SelectLine(1, false);
