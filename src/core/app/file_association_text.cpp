@@ -118,10 +118,13 @@ std::string DesktopEntryText(const FileTypeInfo& type) {
   std::string text =
       "[Desktop Entry]\n"
       "Type=Application\n"
-      "Name=" + StringValue(type.appName) + "\n";
+      "Name=" + StringValue(type.appName) + "\n"
+      // As the installed entry says, so the user's own menu entry loses
+      // nothing when it takes the installed one's place.
+      "GenericName=Guitar Chord Editor\n";
   if (!type.comment.empty()) text += "Comment=" + StringValue(type.comment) + "\n";
   text += "Exec=" + DesktopExecArgument(type.programPath) + " %f\n";
-  if (!type.iconPath.empty()) text += "Icon=" + StringValue(type.iconPath) + "\n";
+  text += "Icon=" + (type.iconPath.empty() ? std::string("strumbly") : StringValue(type.iconPath)) + "\n";
   text +=
       "Terminal=false\n"
       "MimeType=" + type.mimeType + ";\n"
