@@ -173,6 +173,7 @@ void TfrmMain::BuildEditControls(QWidget* client) {
   auto* dictLabel = new QLabel("Chord Dictionary", grpEditControls);
   cboDictionary = new QComboBox(grpEditControls);
   cboDictionary->setObjectName("cboDictionary");
+  cboDictionary->setPlaceholderText("Pick a chord to insert it");
   SetHint(cboDictionary, "Pre-defined chords.");
   eg->addWidget(dictLabel, 6, 0, 1, 14);
   eg->addWidget(cboDictionary, 7, 0, 1, 14);
