@@ -13,6 +13,7 @@
 #include <map>
 
 #include "platform/command_error.h"
+#include "support/test_files.h"
 #include "platform/file_operations.h"
 #include "platform/song_io.h"
 
@@ -74,17 +75,7 @@ class RecordingOperations : public FileOperations {
   std::map<int, std::string> kinds_;
 };
 
-std::string ReadAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-  return f.readAll().toStdString();
-}
 
-void Put(const QString& path, const std::string& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 QStringList Entries(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
@@ -115,13 +106,13 @@ const std::string kNew = "*Info 1: new\r\nG, 3, 2, 0, 0, 0, 3, Q\r\nD, x, x, 0, 
 TEST(SafeSave, TheNewTextReachesTheDiskBeforeItReplacesTheOldAndTheRenameIsFlushedAfter) {
   QTemporaryDir dir;
   const QString path = dir.filePath("song.sly");
-  Put(path, kOld);
+  test::WriteFileBytes(path, kOld);
   RecordingOperations ops;
   WriteFileSafely(path, kNew, ops);
   const std::vector<std::string> expected = {"open temp",  "write temp",  "fsync temp",   "close temp",
                                              "rename",     "open folder", "fsync folder", "close folder"};
   EXPECT_EQ(ops.log, expected);
-  EXPECT_EQ(ReadAll(path), kNew);
+  EXPECT_EQ(test::ReadFileBytes(path), kNew);
   EXPECT_EQ(Entries(dir.path()), QStringList{"song.sly"});
 }
 
@@ -140,12 +131,12 @@ TEST(SafeSave, EveryFailedStepRemovesTheTemporaryAndKeepsTheOldFile) {
     SCOPED_TRACE(c.failing);
     QTemporaryDir dir;
     const QString path = dir.filePath("song.sly");
-    Put(path, kOld);
+    test::WriteFileBytes(path, kOld);
     RecordingOperations ops;
     ops.failing = c.failing;
     ops.failError = c.error;
     EXPECT_EQ(ErrorOf([&] { WriteFileSafely(path, kNew, ops); }), c.message);
-    EXPECT_EQ(ReadAll(path), kOld);
+    EXPECT_EQ(test::ReadFileBytes(path), kOld);
     EXPECT_EQ(Entries(dir.path()), QStringList{"song.sly"});
     ASSERT_FALSE(ops.log.empty());
     EXPECT_EQ(ops.log.back(), "unlink");
@@ -162,16 +153,16 @@ TEST(SafeSave, AFailedFolderFlushAfterTheRenameKeepsTheNewFile) {
   RecordingOperations ops;
   ops.failing = "fsync folder";
   WriteFileSafely(path, kNew, ops);
-  EXPECT_EQ(ReadAll(path), kNew);
+  EXPECT_EQ(test::ReadFileBytes(path), kNew);
 }
 
 TEST(SafeSave, AReadOnlySongIsRefusedAndKept) {
   QTemporaryDir dir;
   const QString path = dir.filePath("song.sly");
-  Put(path, kOld);
+  test::WriteFileBytes(path, kOld);
   ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
   EXPECT_EQ(ErrorOf([&] { WriteFileSafely(path, kNew); }), "File access denied: " + path);
-  EXPECT_EQ(ReadAll(path), kOld);
+  EXPECT_EQ(test::ReadFileBytes(path), kOld);
   EXPECT_EQ(Entries(dir.path()), QStringList{"song.sly"});
   struct stat st {};
   ::stat(QFile::encodeName(path).constData(), &st);
@@ -182,7 +173,7 @@ TEST(SafeSave, TheReplacementKeepsTheOldFilesMode) {
   QTemporaryDir dir;
   const QString path = dir.filePath("song.sly");
   for (mode_t mode : {0600u, 0644u, 0660u, 0755u}) {
-    Put(path, kOld);
+    test::WriteFileBytes(path, kOld);
     ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
     WriteFileSafely(path, kNew);
     struct stat st {};
@@ -198,7 +189,7 @@ TEST(SafeSave, TemporariesOfEndedSavesGoAtTheNextSaveAndOthersStay) {
   const QString deadOther = QString::fromStdString(TemporaryName("other.sly", dead, 7));
   const QString alive = QString::fromStdString(TemporaryName("song.sly", ::getppid(), 1));
   const QStringList kept = {".hidden.tmp", ".song.sly.12x.1.tmp", "notes.tmp", alive};
-  for (const QString& name : kept + QStringList{deadSong, deadOther}) Put(dir.filePath(name), "partial");
+  for (const QString& name : kept + QStringList{deadSong, deadOther}) test::WriteFileBytes(dir.filePath(name), "partial");
   // A folder of a matching name is not ours to remove.
   const QString folder = QString::fromStdString(TemporaryName("box", dead, 2));
   QDir(dir.path()).mkdir(folder);

@@ -1,4 +1,5 @@
 #include "platform/settings_store.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -14,17 +15,7 @@ using namespace strumbly;
 
 namespace {
 
-std::string ReadAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-  return f.readAll().toStdString();
-}
 
-void Put(const QString& path, const std::string& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 QString CommitError(IniSettingsStore& store) {
   try {
@@ -43,7 +34,7 @@ const std::string kWithBrokenLine =
 TEST(IniSettingsStore, ABrokenLineKeepsTheOtherValuesAndACopyOfTheFile) {
   QTemporaryDir dir;
   const QString path = dir.filePath("Strumbly.conf");
-  Put(path, kWithBrokenLine);
+  test::WriteFileBytes(path, kWithBrokenLine);
   IniSettingsStore store(path);
   Settings s = LoadSettings(store, "/install");
   EXPECT_FALSE(s.Prompts);
@@ -57,7 +48,7 @@ TEST(IniSettingsStore, ABrokenLineKeepsTheOtherValuesAndACopyOfTheFile) {
   // Written at exit without a false error, the old text kept beside it.
   EXPECT_EQ(CommitError(store), "");
   SaveSettings(store, s);
-  EXPECT_EQ(ReadAll(path + ".bak"), kWithBrokenLine);
+  EXPECT_EQ(test::ReadFileBytes(path + ".bak"), kWithBrokenLine);
   IniSettingsStore again(path);
   EXPECT_EQ(again.LoadProblem(), "");
   const Settings back = LoadSettings(again, "/other");
@@ -68,20 +59,20 @@ TEST(IniSettingsStore, ABrokenLineKeepsTheOtherValuesAndACopyOfTheFile) {
   // A later exit with a clean file leaves the copy alone.
   s.Patch = 40;
   SaveSettings(again, s);
-  EXPECT_EQ(ReadAll(path + ".bak"), kWithBrokenLine);
+  EXPECT_EQ(test::ReadFileBytes(path + ".bak"), kWithBrokenLine);
 }
 
 TEST(IniSettingsStore, ACleanFileGetsNoCopyAndNamesKeepOneSpelling) {
   QTemporaryDir dir;
   const QString path = dir.filePath("Strumbly.conf");
-  Put(path, "[options]\nlastdir=/songs\n");
+  test::WriteFileBytes(path, "[options]\nlastdir=/songs\n");
   IniSettingsStore store(path);
   EXPECT_EQ(store.LoadProblem(), "");
   EXPECT_EQ(store.Read("Options", "LastDir"), "/songs");
   store.Write("Options", "LastDir", "/new songs");
   store.Commit();
   EXPECT_FALSE(QFile::exists(path + ".bak"));
-  EXPECT_EQ(ReadAll(path), "[Options]\nLastDir=/new songs\n");
+  EXPECT_EQ(test::ReadFileBytes(path), "[Options]\nLastDir=/new songs\n");
 }
 
 TEST(IniSettingsStore, QSettingsReadsWhatWeWriteAndWeReadWhatItWrote) {
@@ -124,13 +115,13 @@ TEST(IniSettingsStore, AFileThatCannotBeReadIsReportedAndAWriteFailureOnlyWhenIt
   EXPECT_EQ(first.LoadProblem(), "");
   first.Write("Options", "Prompts", "0");
   EXPECT_EQ(CommitError(first), "");
-  EXPECT_EQ(ReadAll(fresh), "[Options]\nPrompts=0\n");
+  EXPECT_EQ(test::ReadFileBytes(fresh), "[Options]\nPrompts=0\n");
 }
 
 TEST(IniSettingsStore, ValuesAnotherRunWroteMeanwhileAreKept) {
   QTemporaryDir dir;
   const QString path = dir.filePath("Strumbly.conf");
-  Put(path, "[Options]\nPrompts=0\n");
+  test::WriteFileBytes(path, "[Options]\nPrompts=0\n");
   IniSettingsStore first(path);
   {
     IniSettingsStore second(path);

@@ -1,4 +1,5 @@
 #include "platform/song_io.h"
+#include "support/test_files.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -19,17 +20,7 @@ using namespace strumbly;
 
 namespace {
 
-std::string ReadAll(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-  return f.readAll().toStdString();
-}
 
-void WriteAll(const QString& path, const std::string& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 QString ErrorOf(const std::function<void()>& f) {
   try {
@@ -73,7 +64,7 @@ int SaveInLimitedChild(const QString& path, const std::string& bytes, bool kille
 TEST(SongIo, WritesAndReadsBackAndKeepsPermissions) {
   QTemporaryDir dir;
   const QString path = dir.filePath("song.sly");
-  WriteAll(path, "old");
+  test::WriteFileBytes(path, "old");
   ::chmod(QFile::encodeName(path).constData(), 0640);
   WriteFileSafely(path, "new\r\ntext\r\n");
   EXPECT_EQ(ReadSongFile(path), "new\r\ntext\r\n");
@@ -87,12 +78,12 @@ TEST(SongIo, ALinkedSongIsReplacedWhereItLives) {
   QTemporaryDir dir;
   QDir(dir.path()).mkdir("real");
   const QString real = dir.filePath("real/song.sly");
-  WriteAll(real, "old");
+  test::WriteFileBytes(real, "old");
   const QString link = dir.filePath("link.sly");
   ASSERT_TRUE(QFile::link(real, link));
   WriteFileSafely(link, "new");
   EXPECT_TRUE(QFileInfo(link).isSymLink());
-  EXPECT_EQ(ReadAll(real), "new");
+  EXPECT_EQ(test::ReadFileBytes(real), "new");
 }
 
 TEST(SongIo, AFolderThatVanishedIsReported) {
@@ -106,11 +97,11 @@ TEST(SongIo, AWriteThatFailsHalfWayLeavesTheOldFileWhole) {
   QTemporaryDir dir;
   const QString path = dir.filePath("song.sly");
   const std::string old = "*Info 1: old song\r\nC, x, 3, 2, 0, 1, 0, Q\r\n";
-  WriteAll(path, old);
+  test::WriteFileBytes(path, old);
   const int status = SaveInLimitedChild(path, std::string(1 << 20, 'n'), false);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 3);  // reported as "Disk full"
-  EXPECT_EQ(ReadAll(path), old);
+  EXPECT_EQ(test::ReadFileBytes(path), old);
   EXPECT_EQ(Entries(dir.path()), QStringList{"song.sly"});
 }
 
@@ -118,11 +109,11 @@ TEST(SongIo, AProgramKilledInTheMiddleOfASaveLeavesTheOldFileWhole) {
   QTemporaryDir dir;
   const QString path = dir.filePath("song.sly");
   const std::string old = "*Info 1: old song\r\nC, x, 3, 2, 0, 1, 0, Q\r\n";
-  WriteAll(path, old);
+  test::WriteFileBytes(path, old);
   const int status = SaveInLimitedChild(path, std::string(1 << 20, 'n'), true);
   ASSERT_TRUE(WIFSIGNALED(status));
   EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
-  EXPECT_EQ(ReadAll(path), old);
+  EXPECT_EQ(test::ReadFileBytes(path), old);
   // The partial new text is only in a hidden file beside it.
   for (const QString& name : Entries(dir.path())) {
     if (name != "song.sly") EXPECT_TRUE(name.startsWith(".song.sly.")) << name.toStdString();
@@ -159,18 +150,18 @@ TEST(SongIo, FilesOverTheLimitAreRefused) {
 
 TEST(SongIo, TheChosenNameFindsItsSongFile) {
   QTemporaryDir dir;
-  WriteAll(dir.filePath("song.sly"), "a");
-  WriteAll(dir.filePath("song.txt"), "b");
+  test::WriteFileBytes(dir.filePath("song.sly"), "a");
+  test::WriteFileBytes(dir.filePath("song.txt"), "b");
   EXPECT_EQ(FindSongFile(dir.filePath("song.txt")), dir.filePath("song.sly"));
   EXPECT_EQ(FindSongFile(dir.filePath("song")), dir.filePath("song.sly"));
   // Names whose letter case differs from ".sly".
-  WriteAll(dir.filePath("LOUD.SLY"), "c");
+  test::WriteFileBytes(dir.filePath("LOUD.SLY"), "c");
   EXPECT_EQ(FindSongFile(dir.filePath("LOUD.SLY")), dir.filePath("LOUD.SLY"));
-  WriteAll(dir.filePath("Mixed.Sly"), "d");
-  WriteAll(dir.filePath("Mixed.txt"), "e");
+  test::WriteFileBytes(dir.filePath("Mixed.Sly"), "d");
+  test::WriteFileBytes(dir.filePath("Mixed.txt"), "e");
   EXPECT_EQ(FindSongFile(dir.filePath("Mixed.txt")), dir.filePath("Mixed.Sly"));
   // A text file without a song beside it is not opened.
-  WriteAll(dir.filePath("notes.txt"), "f");
+  test::WriteFileBytes(dir.filePath("notes.txt"), "f");
   EXPECT_EQ(FindSongFile(dir.filePath("notes.txt")), std::nullopt);
   EXPECT_EQ(FindSongFile(dir.filePath("missing/x.sly")), std::nullopt);
 }

@@ -7,6 +7,7 @@
 #include <QTimer>
 
 #include "support/main_window_fixture.h"
+#include "support/test_files.h"
 
 using namespace strumbly;
 using strumbly::test::MainWindowTest;
@@ -15,17 +16,7 @@ using strumbly::test::kCMajor;
 namespace {
 
 
-std::string ReadBytes(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return "<missing>";
-  return f.readAll().toStdString();
-}
 
-void WriteBytes(const QString& path, const std::string& bytes) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-  f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-}
 
 class SongFilesTest : public MainWindowTest {
  protected:
@@ -40,7 +31,7 @@ class SongFilesTest : public MainWindowTest {
   }
   // Opens a song file holding the given text.
   void OpenText(const std::string& text, const QString& name = "song.sly") {
-    WriteBytes(dir.filePath(name), text);
+    test::WriteFileBytes(dir.filePath(name), text);
     Open(dir.filePath(name));
   }
 };
@@ -56,7 +47,7 @@ TEST_F(SongFilesTest, SavedSongOpensWithItsLinesInstrumentTuningAndTempo) {
   SaveAs(dir.filePath("blues"));
   EXPECT_TRUE(dialogs->messages.empty()) << dialogs->texts().join("|").toStdString();
   const QString path = dir.filePath("blues.sly");
-  EXPECT_EQ(ReadBytes(path),
+  EXPECT_EQ(test::ReadFileBytes(path),
             "*Info 1: Strumbly Version 1.0 File Information\r\n*Info 2:33\r\n*Info 3:355433\r\n*Info 4:96\r\n"
             "* Title: Blues\r\nC, x, 3, 2, 0, 1, 0, Q\r\n\r\nG, 3, 2, 0, 0, 0, 3, .E\r\n");
   EXPECT_EQ(Q(w.song().FileName()), path);
@@ -163,13 +154,13 @@ TEST_F(SongFilesTest, InfoLineValuesAndTheirEdgeCases) {
 
 TEST_F(SongFilesTest, OpenReplacesTheExtensionAndReportsMissingSongs) {
   TfrmMain& w = *window;
-  WriteBytes(dir.filePath("song.sly"), std::string(kCMajor) + "\r\n");
-  WriteBytes(dir.filePath("song.txt"), "not a song\r\n");
+  test::WriteFileBytes(dir.filePath("song.sly"), std::string(kCMajor) + "\r\n");
+  test::WriteFileBytes(dir.filePath("song.txt"), "not a song\r\n");
   Open(dir.filePath("song.txt"));
   EXPECT_EQ(Q(w.song().FileName()), dir.filePath("song.sly"));
   EXPECT_EQ(w.sheet().Lines(), QStringList{kCMajor});
 
-  WriteBytes(dir.filePath("notes.txt"), "x\r\n");
+  test::WriteFileBytes(dir.filePath("notes.txt"), "x\r\n");
   Open(dir.filePath("notes.txt"));
   ASSERT_EQ(dialogs->messages.size(), 1u);
   EXPECT_EQ(dialogs->messages[0].kind, MessageKind::Error);
@@ -179,7 +170,7 @@ TEST_F(SongFilesTest, OpenReplacesTheExtensionAndReportsMissingSongs) {
   EXPECT_EQ(w.sheet().Lines(), QStringList{kCMajor});
 
   // A song stored with an upper-case name opens as it is.
-  WriteBytes(dir.filePath("LOUD.SLY"), "A, 0, 0, 0, 0, 0, 0, Q\r\n");
+  test::WriteFileBytes(dir.filePath("LOUD.SLY"), "A, 0, 0, 0, 0, 0, 0, Q\r\n");
   Open(dir.filePath("LOUD.SLY"));
   EXPECT_EQ(Q(w.song().FileName()), dir.filePath("LOUD.SLY"));
   EXPECT_EQ(w.sheet().Line(0), "A, 0, 0, 0, 0, 0, 0, Q");
@@ -188,7 +179,7 @@ TEST_F(SongFilesTest, OpenReplacesTheExtensionAndReportsMissingSongs) {
 TEST_F(SongFilesTest, TheDictionaryCannotBeOpened) {
   TfrmMain& w = *window;
   for (const char* name : {"CHORDS.DCT", "chords.dct"}) {
-    WriteBytes(dir.filePath(name), std::string(kCMajor) + "\r\n");
+    test::WriteFileBytes(dir.filePath(name), std::string(kCMajor) + "\r\n");
     dialogs->messages.clear();
     Open(dir.filePath(name));
     ASSERT_EQ(dialogs->messages.size(), 1u);
@@ -217,13 +208,13 @@ TEST_F(SongFilesTest, TheSaveQuestionsThreeAnswers) {
   dialogs->messageAnswers.push_back(MessageResult::No);
   w.action("New1")->trigger();
   EXPECT_EQ(w.RichEdit1->toPlainText(), "");
-  EXPECT_EQ(ReadBytes(dir.filePath("mine.sly")).find("C, x"), std::string::npos);  // not saved
+  EXPECT_EQ(test::ReadFileBytes(dir.filePath("mine.sly")).find("C, x"), std::string::npos);  // not saved
 
   Open(dir.filePath("mine.sly"));
   SetText(kCMajor);
   dialogs->messageAnswers.push_back(MessageResult::Yes);
   w.action("New1")->trigger();
-  EXPECT_NE(ReadBytes(dir.filePath("mine.sly")).find("C, x, 3, 2, 0, 1, 0, Q\r\n"), std::string::npos);
+  EXPECT_NE(test::ReadFileBytes(dir.filePath("mine.sly")).find("C, x, 3, 2, 0, 1, 0, Q\r\n"), std::string::npos);
   EXPECT_EQ(Q(w.song().FileName()), "Untitled.sly");
   EXPECT_FALSE(w.song().Modified());
 
@@ -307,17 +298,17 @@ TEST_F(SongFilesTest, SaveAsReplacesTheExtensionAndAsksBeforeReplacingAnotherSon
   EXPECT_EQ(Q(w.song().FileName()), dir.filePath("tune.sly"));
 
   // other.sly exists; the dialog only asked about other.txt.
-  WriteBytes(dir.filePath("other.sly"), "precious\r\n");
+  test::WriteFileBytes(dir.filePath("other.sly"), "precious\r\n");
   SetText("A, 0, 0, 0, 0, 0, 0, Q");
   dialogs->messageAnswers.push_back(MessageResult::No);
   SaveAs(dir.filePath("other.txt"));
   ASSERT_EQ(dialogs->messages.size(), 1u);
   EXPECT_EQ(dialogs->messages[0].buttons, MessageButtons::YesNo);
-  EXPECT_EQ(ReadBytes(dir.filePath("other.sly")), "precious\r\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.filePath("other.sly")), "precious\r\n");
   EXPECT_EQ(Q(w.song().FileName()), dir.filePath("tune.sly"));
   EXPECT_TRUE(w.song().Modified());
   SaveAs(dir.filePath("other.txt"));  // Yes
-  EXPECT_NE(ReadBytes(dir.filePath("other.sly")).find("A, 0, 0"), std::string::npos);
+  EXPECT_NE(test::ReadFileBytes(dir.filePath("other.sly")).find("A, 0, 0"), std::string::npos);
   EXPECT_FALSE(w.song().Modified());
 }
 
@@ -326,7 +317,7 @@ TEST_F(SongFilesTest, SaveAsReplacesTheExtensionAndAsksBeforeReplacingAnotherSon
 // name, proposing Untitled.sly in the last folder used.
 TEST_F(SongFilesTest, SavingAnUntitledSongAsksWhereItGoes) {
   TfrmMain& w = *window;
-  WriteBytes(dir.filePath("Untitled.sly"), "* an older sketch\r\n");
+  test::WriteFileBytes(dir.filePath("Untitled.sly"), "* an older sketch\r\n");
   w.settings().LastDir = dir.filePath("songs").toStdString();
   QDir(dir.path()).mkdir("songs");
   SetText(kCMajor);
@@ -335,15 +326,15 @@ TEST_F(SongFilesTest, SavingAnUntitledSongAsksWhereItGoes) {
   EXPECT_EQ(dialogs->fileDialogs[0].title, "Save As");
   EXPECT_EQ(dialogs->fileDialogs[0].fileName, "Untitled.sly");
   EXPECT_EQ(dialogs->fileDialogs[0].folder, dir.filePath("songs"));
-  EXPECT_EQ(ReadBytes(dir.filePath("Untitled.sly")), "* an older sketch\r\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.filePath("Untitled.sly")), "* an older sketch\r\n");
   EXPECT_TRUE(w.song().Modified());
 
   dialogs->fileAnswers.push_back(dir.filePath("songs/first.sly"));
   w.action("Save1")->trigger();
-  EXPECT_NE(ReadBytes(dir.filePath("songs/first.sly")).find(kCMajor), std::string::npos);
+  EXPECT_NE(test::ReadFileBytes(dir.filePath("songs/first.sly")).find(kCMajor), std::string::npos);
   EXPECT_EQ(Q(w.song().FileName()), dir.filePath("songs/first.sly"));
   EXPECT_FALSE(w.song().Modified());
-  EXPECT_EQ(ReadBytes(dir.filePath("Untitled.sly")), "* an older sketch\r\n");
+  EXPECT_EQ(test::ReadFileBytes(dir.filePath("Untitled.sly")), "* an older sketch\r\n");
 }
 
 // The save question of New goes the same way: a cancelled name keeps the
@@ -356,7 +347,7 @@ TEST_F(SongFilesTest, TheSaveQuestionOfAnUntitledSongAsksForAName) {
   EXPECT_TRUE(w.song().Modified());
   dialogs->fileAnswers.push_back(dir.filePath("kept.sly"));
   w.action("New1")->trigger();
-  EXPECT_NE(ReadBytes(dir.filePath("kept.sly")).find(kCMajor), std::string::npos);
+  EXPECT_NE(test::ReadFileBytes(dir.filePath("kept.sly")).find(kCMajor), std::string::npos);
   EXPECT_TRUE(w.sheet().Lines().isEmpty());
   EXPECT_EQ(w.lblFilename->text(), "Untitled.sly");
 }
@@ -366,7 +357,7 @@ TEST_F(SongFilesTest, Latin1SongsOpenIntactAndAreSavedAsUtf8) {
   OpenText("* caf\xE9 au lait\r\n");
   EXPECT_EQ(w.sheet().Line(0), QString::fromUtf8("* caf\u00e9 au lait"));
   w.action("Save1")->trigger();
-  EXPECT_NE(ReadBytes(dir.filePath("song.sly")).find("* caf\xC3\xA9 au lait\r\n"), std::string::npos);
+  EXPECT_NE(test::ReadFileBytes(dir.filePath("song.sly")).find("* caf\xC3\xA9 au lait\r\n"), std::string::npos);
 }
 
 TEST_F(SongFilesTest, OddFilesOpenWithoutHarm) {
@@ -386,7 +377,7 @@ TEST_F(SongFilesTest, OddFilesOpenWithoutHarm) {
 TEST_F(SongFilesTest, ASongNamedOnTheCommandLineOpensAtStartUp) {
   QDir(dir.path()).mkdir("my blues");
   const QString path = dir.filePath("my blues/slow song.sly");
-  WriteBytes(path, "*Info 1:\r\n*Info 2:27\r\n*Info 3:555555\r\n*Info 4:90\r\n" + std::string(kCMajor) + "\r\n");
+  test::WriteFileBytes(path, "*Info 1:\r\n*Info 2:27\r\n*Info 3:555555\r\n*Info 4:90\r\n" + std::string(kCMajor) + "\r\n");
   // The shell split the path at its blanks.
   const QStringList pieces = path.split(' ');
   ASSERT_EQ(pieces.size(), 3);
@@ -400,7 +391,7 @@ TEST_F(SongFilesTest, ASongNamedOnTheCommandLineOpensAtStartUp) {
   EXPECT_TRUE(w.settings().LastDir.empty());
 
   // Not a song: ignored.
-  WriteBytes(dir.filePath("notes.txt"), std::string(kCMajor) + "\r\n");
+  test::WriteFileBytes(dir.filePath("notes.txt"), std::string(kCMajor) + "\r\n");
   TfrmMain& other = Start({dir.filePath("notes.txt")});
   EXPECT_EQ(other.song().FileName(), "Untitled.sly");
   EXPECT_EQ(other.RichEdit1->toPlainText(), "");
@@ -445,9 +436,9 @@ TEST_F(SongFilesTest, ALargeSongLoadsInStepsAndCancelKeepsTheCurrentSong) {
   TfrmMain& w = *window;
   std::string big = "*Info 1: x\r\n*Info 2:30\r\n*Info 3:555555\r\n*Info 4:90\r\n";
   for (int i = 0; i < 3 * SongFiles::kStepwiseLines; ++i) big += "G, 3, 2, 0, 0, 0, 3, E\r\n";
-  WriteBytes(dir.filePath("big.sly"), big);
+  test::WriteFileBytes(dir.filePath("big.sly"), big);
   const QString small = dir.filePath("small.sly");
-  WriteBytes(small, "C, x, 3, 2, 0, 1, 0, Q\r\n");
+  test::WriteFileBytes(small, "C, x, 3, 2, 0, 1, 0, Q\r\n");
   w.songFiles().OpenSong(small);
 
   // Cancelled at the first step.
