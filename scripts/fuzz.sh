@@ -2,6 +2,8 @@
 # Builds the fuzz harnesses of tests/fuzz with clang's libFuzzer and runs
 # each for a bounded time from the seed corpus. Usage:
 #   scripts/fuzz.sh [seconds per harness] [harness ...]
+# With FUZZ_RUNS=N each harness stops after N inputs as well, from a fixed
+# random seed, so that the test command always tries the same inputs.
 # New inputs go to build-fuzz/corpus/NAME (the seeds stay as they are); an
 # input that breaks a harness is kept as build-fuzz/crash-* and the script
 # fails. Such an input becomes a plain regression test.
@@ -26,7 +28,9 @@ failed=0
 for h in "${harnesses[@]}"; do
   work="build-fuzz/corpus/$h"
   mkdir -p "$work"
-  if build-fuzz/fuzz_"$h" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
+  limits=(-max_total_time="$seconds")
+  if [ -n "${FUZZ_RUNS:-}" ]; then limits+=(-runs="$FUZZ_RUNS" -seed=1); fi
+  if build-fuzz/fuzz_"$h" "${limits[@]}" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
        -print_final_stats=1 -artifact_prefix="build-fuzz/crash-$h-" "$work" "tests/fuzz/corpus/$h" \
        >"build-fuzz/$h.log" 2>&1; then
     echo "fuzz $h: $(grep -m1 -o 'stat::number_of_executed_units: *[0-9]*' "build-fuzz/$h.log" | grep -o '[0-9]*$') runs, no fault"

@@ -137,11 +137,14 @@ IniFile IniFile::Parse(std::string_view text) {
     ++number;
     if (line.empty() || line.front() == ';' || line.front() == '#') continue;
     if (line.front() == '[') {
-      if (line.size() < 3 || line.back() != ']' || line.find(']') != line.size() - 1) {
+      // A header needs a name: "[ ]" could not be written back as it was.
+      const std::string_view section =
+          line.size() < 3 || line.back() != ']' ? std::string_view{} : Trim(line.substr(1, line.size() - 2));
+      if (section.empty() || line.find(']') != line.size() - 1) {
         ini.badLines_.push_back(number);
         continue;
       }
-      current = ini.SectionFor(Trim(line.substr(1, line.size() - 2)));
+      current = ini.SectionFor(section);
       continue;
     }
     const std::size_t eq = line.find('=');

@@ -7,15 +7,18 @@ using namespace strumbly;
 TEST(IniFile, ABadLineLosesOnlyItself) {
   const IniFile ini = IniFile::Parse(
       "[Options]\r\nPrompts=0\r\n[Broken\r\nMarkerColor=255\r\nno equals sign here\r\n=7\r\n"
-      "Quote=\"open\r\n[Midi]\r\nPatch=30\r\n[]\r\nChannel=3\r\n");
+      "Quote=\"open\r\n[Midi]\r\nPatch=30\r\n[]\r\nChannel=3\r\n[ \t\t ]\r\nOctave=1\r\n");
   EXPECT_EQ(ini.Get("Options", "Prompts"), "0");
   // Lines after a broken header stay where they were.
   EXPECT_EQ(ini.Get("Options", "MarkerColor"), "255");
   EXPECT_EQ(ini.Get("Midi", "Patch"), "30");
   EXPECT_EQ(ini.Get("Midi", "Channel"), "3");
+  // A header of blanks names nothing (found by fuzzing: it came back as "[]").
+  EXPECT_EQ(ini.Get("Midi", "Octave"), "1");
   EXPECT_EQ(ini.Get("Options", "Quote"), std::nullopt);
-  EXPECT_EQ(ini.badLines(), (std::vector<std::size_t>{3, 5, 6, 7, 10}));
-  EXPECT_EQ(ini.valueCount(), 4u);
+  EXPECT_EQ(ini.badLines(), (std::vector<std::size_t>{3, 5, 6, 7, 10, 12}));
+  EXPECT_EQ(ini.valueCount(), 5u);
+  EXPECT_TRUE(IniFile::Parse(ini.Format()).badLines().empty());
 }
 
 TEST(IniFile, NamesMatchInAnyCaseAndAreWrittenUnderOneSpelling) {
