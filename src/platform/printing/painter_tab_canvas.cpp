@@ -28,8 +28,7 @@ QFont TabQFont(const TabFont& font) {
 PainterTabCanvas::PainterTabCanvas(QPainter& painter, QPagedPaintDevice* pages)
     : painter_(painter), pages_(pages) {
   painter_.setPen(QPen(Qt::black, 0));
-  painter_.setBackground(Qt::white);
-  painter_.setBackgroundMode(Qt::OpaqueMode);
+  painter_.setBackgroundMode(Qt::TransparentMode);
 }
 
 void PainterTabCanvas::SetFont(const TabFont& font) {
@@ -47,7 +46,13 @@ int PainterTabCanvas::TextHeight(const std::string&) { return painter_.fontMetri
 
 void PainterTabCanvas::TextOut(int x, int y, const std::string& text) {
   if (text.empty()) return;
-  painter_.drawText(x, y + painter_.fontMetrics().ascent(), QString::fromStdString(text));
+  const QFontMetrics metrics = painter_.fontMetrics();
+  const QString q = QString::fromStdString(text);
+  // The white ground reaches a little past the text, so a number stands
+  // clear of the string line it breaks.
+  const int pad = metrics.height() / 6;
+  painter_.fillRect(x - pad, y, metrics.horizontalAdvance(q) + 2 * pad, metrics.height(), Qt::white);
+  painter_.drawText(x, y + metrics.ascent(), q);
 }
 
 void PainterTabCanvas::Line(int x1, int y1, int x2, int y2) { painter_.drawLine(x1, y1, x2, y2); }

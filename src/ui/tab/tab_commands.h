@@ -4,6 +4,7 @@
 // window hands over the song as plain values and calls one function per
 // command.
 #include <QKeySequence>
+#include <QPointer>
 #include <functional>
 #include <string>
 #include <vector>
@@ -72,8 +73,10 @@ class TabCommands {
   QWidget* parent_;
   Settings& settings_;
   TabCommandHooks hooks_;
-  TfrmTab* frmTab_ = nullptr;
-  TfrmGetTabInfo* frmGetTabInfo_ = nullptr;
+  // Owned by the parent window when there is one; the pointers go empty
+  // when it deletes them.
+  QPointer<TfrmTab> frmTab_;
+  QPointer<TfrmGetTabInfo> frmGetTabInfo_;
 };
 
 }  // namespace strumbly

@@ -14,6 +14,7 @@
 #include "core/tab/ascii_tab.h"
 #include "support/scripted_dialogs.h"
 #include "support/shots.h"
+#include "ui/tab/tab_info_window.h"
 #include "ui/tab/tab_paint_box.h"
 
 namespace strumbly {
@@ -180,6 +181,12 @@ TEST_F(TabWindowTest, Screenshots) {
   test::SaveShot(test::RenderAt(window, 1.0), "tab_ascii");
   EXPECT_FALSE(window.Memo1->isHidden());
   EXPECT_TRUE(window.PaintBox1->isHidden());
+  TfrmGetTabInfo prompt;
+  prompt.Preload(BluesLines(), "/songs/Blues.sly");
+  prompt.setAttribute(Qt::WA_DontShowOnScreen);
+  prompt.show();
+  QApplication::processEvents();
+  test::SaveShot(test::RenderAt(prompt, 1.0), "tab_prompt");
   const QString pdf = qEnvironmentVariable("STRUMBLY_SHOTS_DIR");
   if (!pdf.isEmpty()) {
     window.done(QDialog::Accepted);
