@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
 
 #include "core/app/song_names.h"
 #include "platform/command_error.h"
@@ -180,7 +181,11 @@ void RemoveStaleTemporaries(const QString& folder) {
     if (!pid || *pid == ::getpid() || ::kill(static_cast<pid_t>(*pid), 0) == 0 || errno != ESRCH) continue;
     const std::string full = base + entry->d_name;
     struct stat st {};
-    if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid()) ::unlink(full.c_str());
+    // A file written in the last minute may belong to a save that another
+    // process (seen under another number, as in a container) is making now.
+    if (::lstat(full.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+        st.st_mtime < std::time(nullptr) - 60)
+      ::unlink(full.c_str());
   }
   ::closedir(dir);
 }

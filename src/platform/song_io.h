@@ -32,7 +32,8 @@ std::string TemporaryName(const std::string& name, long pid, unsigned serial);
 // The PID in a name of that pattern; nullopt for any other name.
 std::optional<long> TemporaryOwner(std::string_view entry);
 // Removes the user's own temporary files in the folder whose process is
-// gone (a save that was killed or crashed). Files of live processes stay.
+// gone (a save that was killed or crashed). Files of live processes, and
+// files written in the last minute, stay.
 void RemoveStaleTemporaries(const QString& folder);
 
 // The song file that the name chosen in the open dialog stands for: the name

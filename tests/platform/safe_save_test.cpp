@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -190,12 +191,20 @@ TEST(SafeSave, TemporariesOfEndedSavesGoAtTheNextSaveAndOthersStay) {
   const QString alive = QString::fromStdString(TemporaryName("song.sly", ::getppid(), 1));
   const QStringList kept = {".hidden.tmp", ".song.sly.12x.1.tmp", "notes.tmp", alive};
   for (const QString& name : kept + QStringList{deadSong, deadOther}) test::WriteFileBytes(dir.filePath(name), "partial");
+  // Written an hour ago, as by a save that was killed.
+  for (const QString& name : Entries(dir.path())) {
+    const struct timeval hourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};
+    ASSERT_EQ(utimes(QFile::encodeName(dir.filePath(name)).constData(), hourAgo), 0);
+  }
+  // A fresh file may be another process's save in progress.
+  const QString fresh = QString::fromStdString(TemporaryName("song.sly", dead, 9));
+  test::WriteFileBytes(dir.filePath(fresh), "being written");
   // A folder of a matching name is not ours to remove.
   const QString folder = QString::fromStdString(TemporaryName("box", dead, 2));
   QDir(dir.path()).mkdir(folder);
 
   WriteFileSafely(dir.filePath("song.sly"), kNew);
-  QStringList expected = kept + QStringList{folder, "song.sly"};
+  QStringList expected = kept + QStringList{folder, fresh, "song.sly"};
   expected.sort();
   QStringList got = Entries(dir.path());
   got.sort();

@@ -116,7 +116,9 @@ TEST(SongIo, AProgramKilledInTheMiddleOfASaveLeavesTheOldFileWhole) {
   EXPECT_EQ(test::ReadFileBytes(path), old);
   // The partial new text is only in a hidden file beside it.
   for (const QString& name : Entries(dir.path())) {
-    if (name != "song.sly") EXPECT_TRUE(name.startsWith(".song.sly.")) << name.toStdString();
+    if (name != "song.sly") {
+      EXPECT_TRUE(name.startsWith(".song.sly.")) << name.toStdString();
+    }
   }
 }
 
