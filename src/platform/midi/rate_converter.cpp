@@ -37,18 +37,27 @@ void RateConverter::Produce(std::int64_t available, std::vector<float>& outLeft,
   while (true) {
     const std::int64_t base = produced_ * 4 / 3;
     if (base + kHalfTaps >= available) break;
-    const auto& k = kernel_[(produced_ * 4) % 3];
-    double l = 0, r = 0;
+    const float* k = kernel_[(produced_ * 4) % 3].data();
     const std::int64_t first = base - kHalfTaps + 1;
-    for (int j = 0; j < 2 * kHalfTaps; ++j) {
-      const std::int64_t i = first + j;
-      if (i < 0 || i >= taken_) continue;  // before the start or past the end: silence
-      const auto at = static_cast<std::size_t>(i - dropped_);
-      l += k[static_cast<std::size_t>(j)] * left_[at];
-      r += k[static_cast<std::size_t>(j)] * right_[at];
+    float l = 0, r = 0;
+    if (first >= dropped_ && first + 2 * kHalfTaps <= taken_) {
+      const float* x = left_.data() + (first - dropped_);
+      const float* y = right_.data() + (first - dropped_);
+      for (int j = 0; j < 2 * kHalfTaps; ++j) {
+        l += k[j] * x[j];
+        r += k[j] * y[j];
+      }
+    } else {
+      for (int j = 0; j < 2 * kHalfTaps; ++j) {
+        const std::int64_t i = first + j;
+        if (i < 0 || i >= taken_) continue;  // before the start or past the end: silence
+        const auto at = static_cast<std::size_t>(i - dropped_);
+        l += k[j] * left_[at];
+        r += k[j] * right_[at];
+      }
     }
-    outLeft.push_back(static_cast<float>(l));
-    outRight.push_back(static_cast<float>(r));
+    outLeft.push_back(l);
+    outRight.push_back(r);
     ++produced_;
   }
   // Keep only what later output frames still reach back to.
