@@ -139,15 +139,19 @@ AudioExportResult ExportAudio(const AudioExportJob& job, const AudioExportProgre
   }
   const std::int64_t songEnd = QueueSong(*synth, job);
 
+  // The sound goes to a file beside the target that takes its name only
+  // when complete: a cancel or a failure leaves a file of that name as it
+  // was.
+  const std::string part = job.path + ".part";
   SoundFile file;
-  if (!file.Open(job.path, format)) {
+  if (!file.Open(part, format)) {
     result.error = "Cannot create file " + job.path + ": " + file.Error();
     return result;
   }
   auto fail = [&](std::string error, bool cancelled) {
     file.Close();
     std::error_code ec;
-    std::filesystem::remove(job.path, ec);
+    std::filesystem::remove(part, ec);
     result.error = std::move(error);
     result.cancelled = cancelled;
     return result;
@@ -190,6 +194,9 @@ AudioExportResult ExportAudio(const AudioExportJob& job, const AudioExportProgre
     if (progress && !progress(std::min(0.99, static_cast<double>(rendered) / expected))) return fail({}, true);
   }
   if (!file.Close()) return fail("Cannot write file " + job.path + ".", false);
+  std::error_code ec;
+  std::filesystem::rename(part, job.path, ec);
+  if (ec) return fail("Cannot create file " + job.path + ": " + ec.message(), false);
   if (progress) progress(1.0);
   result.ok = true;
   result.seconds = static_cast<double>(written) / kAudioExportSampleRate;

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "core/sound/timing.h"
@@ -183,10 +184,20 @@ TEST(AudioExport, CancelLeavesNoFile) {
   EXPECT_FALSE(result.ok);
   EXPECT_TRUE(result.cancelled);
   EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path().toStdString()));  // no part left behind
   ASSERT_FALSE(seen.empty());
   EXPECT_GE(seen.back(), 0.3);
   EXPECT_LT(seen.back(), 0.4);
   EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+
+  // A file that was there before a cancelled export is kept as it was.
+  const std::string older = (dir.path() + "/older.wav").toStdString();
+  std::ofstream(older) << "the user's earlier file";
+  EXPECT_TRUE(ExportAudio(Job(song, older), [](double done) { return done < 0.1; }).cancelled);
+  std::ifstream kept(older);
+  std::string text;
+  std::getline(kept, text);
+  EXPECT_EQ(text, "the user's earlier file");
 
   // Without a cancel the progress ends at 1.
   seen.clear();
