@@ -6,6 +6,7 @@
 
 #include <QTemporaryDir>
 #include <chrono>
+#include <filesystem>
 
 #include "platform/midi/synth_engine.h"
 #include "support/timed_capture.h"
@@ -13,7 +14,10 @@
 namespace {
 
 void BM_CaptureOnsetTiming(benchmark::State& state) {
-  const std::string sf = strumbly::FindSoundFont("");
+  // The small soundfont's nylon note dies away between the notes, so the
+  // onset detector sees each one; the usual soundfont's rings on.
+  std::string sf = "/usr/share/sounds/sf2/TimGM6mb.sf2";
+  if (!std::filesystem::exists(sf)) sf = strumbly::FindSoundFont("");
   if (sf.empty()) {
     state.SkipWithError("no General MIDI soundfont installed");
     return;

@@ -59,6 +59,9 @@ done < "$song"
 xdotool key F2
 sleep 4.5
 xdotool windowactivate --sync "$main" key alt+F4
+# The typed song is unsaved: answer No to saving it.
+warning=$(find_window '^Warning')
+xdotool windowactivate --sync "$warning" key alt+n
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$pid" 2>/dev/null; then
   echo "the program did not close" >&2

@@ -13,19 +13,26 @@
 #include "core/guitar/tuning.h"
 #include "core/sound/midi_message.h"
 #include "core/sound/timing.h"
+#include "platform/midi/rate_converter.h"
 #include "platform/midi/synth_engine.h"
 
 namespace strumbly {
 
 namespace {
 
-constexpr int kChunkFrames = kAudioExportSampleRate / 10;
+// The synthesizer starts voices only at the start of a 64-frame block. At
+// 64 kHz a block is one millisecond, and every chord starts on a whole
+// millisecond; the sound is then converted to the file's 48 kHz.
+constexpr int kRenderRate = RateConverter::kInRate;
+static_assert(RateConverter::kOutRate == kAudioExportSampleRate);
+static_assert(kRenderRate == 1000 * SynthEngine::kBlockFrames);
+constexpr int kChunkFrames = kRenderRate / 10;
 // The last chord rings until the sound has died 60 dB below full scale
 // (a steel string's release takes about 7 s to get there), then fades out
 // over one chunk ...
 constexpr float kSilence = 0.001f;
 // ... but for no longer than this after its end.
-constexpr int kMaxTailFrames = kAudioExportSampleRate * 15;
+constexpr int kMaxTailFrames = kRenderRate * 15;
 constexpr int kChannel = 0;
 
 std::string Lower(std::string s) {
@@ -44,13 +51,13 @@ int SndFormat(AudioFileFormat format) {
 
 // Queues the song's notes: every chord's note-ons at its start, its
 // note-offs at its end, where the next chord starts. Gives back the frame
-// at which the last chord ends.
+// at which the last chord ends, at the rendering rate.
 std::int64_t QueueSong(SynthEngine& synth, const AudioExportJob& job) {
   ChordList chords = job.chords;
   ComputeDurations(chords, WholeNoteMs(job.tempo));
   synth.Send(ProgramChangeMessage(kChannel, job.program));
   std::int64_t ms = 0;
-  auto frameOf = [](std::int64_t at) { return at * kAudioExportSampleRate / 1000; };
+  auto frameOf = [](std::int64_t at) { return at * kRenderRate / 1000; };
   for (const ChordRecord& r : chords) {
     if (!IsChordEntry(r)) continue;
     const std::int64_t end = ms + std::max(r.DurationMs, 0);
@@ -125,22 +132,26 @@ AudioExportResult ExportAudio(const AudioExportJob& job, const AudioExportProgre
   std::string loadError;
   const std::string soundFont = FindSoundFont(job.soundFontSetting);
   const int cores = static_cast<int>(std::clamp(std::thread::hardware_concurrency(), 1u, 4u));
-  auto synth = SynthEngine::Load(soundFont, &loadError, cores);
+  auto synth = SynthEngine::Load(soundFont, &loadError, cores, kRenderRate);
   if (!synth) {
     result.error = "The synthesizer cannot start: " + loadError + ".";
     return result;
   }
   const std::int64_t songEnd = QueueSong(*synth, job);
 
+  // The sound goes to a file beside the target that takes its name only
+  // when complete: a cancel or a failure leaves a file of that name as it
+  // was.
+  const std::string part = job.path + ".part";
   SoundFile file;
-  if (!file.Open(job.path, format)) {
+  if (!file.Open(part, format)) {
     result.error = "Cannot create file " + job.path + ": " + file.Error();
     return result;
   }
   auto fail = [&](std::string error, bool cancelled) {
     file.Close();
     std::error_code ec;
-    std::filesystem::remove(job.path, ec);
+    std::filesystem::remove(part, ec);
     result.error = std::move(error);
     result.cancelled = cancelled;
     return result;
@@ -153,30 +164,39 @@ AudioExportResult ExportAudio(const AudioExportJob& job, const AudioExportProgre
     std::vector<float> l(SynthEngine::kOutputDelayFrames), r(l.size());
     synth->Render(l.data(), r.data(), static_cast<int>(l.size()));
   }
-  std::int64_t written = 0;
-  const double expected = static_cast<double>(songEnd + kAudioExportSampleRate);
+  RateConverter converter;
+  std::vector<float> outLeft, outRight;
+  std::int64_t rendered = 0, written = 0;
+  const double expected = static_cast<double>(songEnd + kRenderRate);
   while (true) {
     synth->Render(left.data(), right.data(), kChunkFrames);
+    rendered += kChunkFrames;
     float peak = 0;
     for (int i = 0; i < kChunkFrames; ++i) peak = std::max({peak, std::fabs(left[i]), std::fabs(right[i])});
-    // Past the song's end, a silent chunk ends the file: the tail has died.
-    const bool past = written >= songEnd;
-    if (past && peak < kSilence && synth->Pending() == 0) {
+    // Past the song's end, a quiet chunk ends the file: the tail has died.
+    const bool past = rendered > songEnd;
+    const bool last = past && ((peak < kSilence && synth->Pending() == 0) || rendered >= songEnd + kMaxTailFrames);
+    if (last) {
       for (int i = 0; i < kChunkFrames; ++i) {
-        const float fade = 1.0f - static_cast<float>(i) / kChunkFrames;
+        const float fade = 1.0f - static_cast<float>(i + 1) / kChunkFrames;
         left[static_cast<std::size_t>(i)] *= fade;
         right[static_cast<std::size_t>(i)] *= fade;
       }
-      if (!file.Write(left.data(), right.data(), kChunkFrames)) return fail("Cannot write file " + job.path + ".", false);
-      written += kChunkFrames;
-      break;
     }
-    if (!file.Write(left.data(), right.data(), kChunkFrames)) return fail("Cannot write file " + job.path + ".", false);
-    written += kChunkFrames;
-    if (written >= songEnd + kMaxTailFrames) break;
-    if (progress && !progress(std::min(0.99, static_cast<double>(written) / expected))) return fail({}, true);
+    outLeft.clear();
+    outRight.clear();
+    converter.Push(left.data(), right.data(), kChunkFrames, outLeft, outRight);
+    if (last) converter.Finish(outLeft, outRight);
+    if (!file.Write(outLeft.data(), outRight.data(), static_cast<int>(outLeft.size())))
+      return fail("Cannot write file " + job.path + ".", false);
+    written += static_cast<std::int64_t>(outLeft.size());
+    if (last) break;
+    if (progress && !progress(std::min(0.99, static_cast<double>(rendered) / expected))) return fail({}, true);
   }
   if (!file.Close()) return fail("Cannot write file " + job.path + ".", false);
+  std::error_code ec;
+  std::filesystem::rename(part, job.path, ec);
+  if (ec) return fail("Cannot create file " + job.path + ": " + ec.message(), false);
   if (progress) progress(1.0);
   result.ok = true;
   result.seconds = static_cast<double>(written) / kAudioExportSampleRate;

@@ -39,7 +39,8 @@ using AudioExportProgress = std::function<bool(double done)>;
 
 inline constexpr int kAudioExportSampleRate = 48000;
 
-// Writes the file. A cancelled or failed export leaves no file behind.
+// Writes the file. A cancelled or failed export leaves no file behind, and
+// a file that was there before stays as it was.
 AudioExportResult ExportAudio(const AudioExportJob& job, const AudioExportProgress& progress = {});
 
 }  // namespace strumbly

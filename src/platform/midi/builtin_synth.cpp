@@ -18,8 +18,13 @@ BuiltinSynth::~BuiltinSynth() {
 
 void BuiltinSynth::StartLoading(const std::string& soundFontSetting, int channel, int program) {
   std::lock_guard lock(mutex_);
-  if (started_) return;
+  // A load that failed (no soundfont, no audio output then) is tried again
+  // when asked for anew.
+  const bool failed = finished_ && !engine_;
+  if (started_ && !failed) return;
+  if (loader_.joinable()) loader_.join();  // it has finished
   started_ = true;
+  finished_ = false;
   if (!program_) program_ = ProgramChangeMessage(channel, program);
   loader_ = std::thread([this, soundFontSetting] { Load(soundFontSetting); });
 }
@@ -47,7 +52,7 @@ void BuiltinSynth::Load(std::string soundFontSetting) {
 }
 
 bool BuiltinSynth::WaitUntilReady() {
-  StartLoading({});
+  if (!LoadingStarted()) StartLoading({});
   std::unique_lock lock(mutex_);
   loaded_.wait(lock, [this] { return finished_; });
   return engine_ != nullptr;

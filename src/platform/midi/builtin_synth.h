@@ -24,15 +24,16 @@ class BuiltinSynth {
 
   static BuiltinSynth& Instance();
 
-  // Starts loading on a background thread; later calls do nothing.
+  // Starts loading on a background thread; later calls do nothing, unless
+  // the load failed: then they try again.
   // soundFontSetting is the user's choice of soundfont, empty for the usual.
   // The program is selected on the channel before the synthesizer counts as
   // ready, so the song's first note does not wait for its samples.
   void StartLoading(const std::string& soundFontSetting, int channel = 0, int program = kDefaultProgram);
   static constexpr int kDefaultProgram = 25;  // a new song's steel string guitar
 
-  // Waits until loading has ended (starting it if nobody did) and tells
-  // whether the synthesizer can sound.
+  // Waits until loading has ended (starting it if nobody did; a failed load
+  // is not repeated here) and tells whether the synthesizer can sound.
   bool WaitUntilReady();
   // Without waiting: loaded and sounding.
   bool Ready();

@@ -56,7 +56,8 @@ std::string FindSoundFont(const std::string& setting) {
   return {};
 }
 
-std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std::string* error, int cpuCores) {
+std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std::string* error, int cpuCores,
+                                               int sampleRate) {
   QuietLog();
   auto fail = [error](std::string text) {
     if (error) *error = std::move(text);
@@ -67,7 +68,7 @@ std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std
   engine->settings_ = new_fluid_settings();
   if (!engine->settings_) return fail("out of memory");
   fluid_settings_t* s = S(engine->settings_);
-  fluid_settings_setnum(s, "synth.sample-rate", kSampleRate);
+  fluid_settings_setnum(s, "synth.sample-rate", sampleRate);
   fluid_settings_setnum(s, "synth.gain", kGain);
   fluid_settings_setint(s, "synth.polyphony", kPolyphony);
   fluid_settings_setint(s, "synth.threadsafe-api", 1);

@@ -56,9 +56,11 @@ class SynthEngine {
   // Loads the soundfont; null (with the reason in error) when it cannot.
   // Samples are read from the soundfont only for the presets that channels
   // select, so memory holds what plays.
-  // cpuCores above 1 renders the voices on that many threads (offline use).
+  // For offline use, cpuCores above 1 renders the voices on that many
+  // threads, and another sample rate may be chosen (the output and its
+  // clock keep kSampleRate).
   static std::unique_ptr<SynthEngine> Load(const std::string& soundFont, std::string* error = nullptr,
-                                           int cpuCores = 1);
+                                           int cpuCores = 1, int sampleRate = kSampleRate);
   ~SynthEngine();
   SynthEngine(const SynthEngine&) = delete;
   SynthEngine& operator=(const SynthEngine&) = delete;

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "core/sound/timing.h"
@@ -111,37 +112,45 @@ TEST(AudioExport, WritesTheThreeFormats) {
   }
 }
 
-// Single notes of one kind, eighths with rests of several lengths between
-// them at tempo 100. The first sounds within 1 ms of the file's start, and
-// the others follow at exactly the gaps the song gives, to the 64-frame
-// block on which the synthesizer starts voices (the onset detector meets
-// the same attack in each, so its own delay cancels out).
+// Single notes of one kind with rests of several lengths between them at
+// tempo 137, where the chord lengths are odd milliseconds. The first note
+// sounds within 1 ms of the file's start, and the others follow at exactly
+// the gaps the song gives, to the frame (the onset detector meets the same
+// attack in each, so its own delay cancels out).
 TEST(AudioExport, OnsetsFallOnTheSchedule) {
   if (SmallSoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
   QTemporaryDir dir;
   const std::string path = (dir.path() + "/onsets.wav").toStdString();
-  const std::vector<std::string> song = {"A, x, x, 7, x, x, x, E",  "Rest, x, x, x, x, x, x, Q",
-                                         "A, x, x, 7, x, x, x, E",  "Rest, x, x, x, x, x, x, .Q",
-                                         "* a comment", "",
-                                         "A, x, x, 7, x, x, x, E",  "Rest, x, x, x, x, x, x, H",
+  const std::vector<std::string> song = {"A, x, x, 7, x, x, x, E", "Rest, x, x, x, x, x, x, Q",
+                                         "A, x, x, 7, x, x, x, E", "Rest, x, x, x, x, x, x, .Q",
+                                         "* a comment",            "",
+                                         "A, x, x, 7, x, x, x, E", "Rest, x, x, x, x, x, x, .H",
+                                         "A, x, x, 7, x, x, x, S", "Rest, x, x, x, x, x, x, H",
                                          "A, x, x, 7, x, x, x, E"};
-  const AudioExportResult result = ExportAudio(Job(song, path, 100));
+  constexpr int kTempo = 137;
+  const AudioExportJob job = Job(song, path, kTempo);
+  const AudioExportResult result = ExportAudio(job);
   ASSERT_TRUE(result.ok) << result.error;
   auto audio = ReadAudio(path);
   ASSERT_TRUE(audio);
-  const int whole = WholeNoteMs(100);  // 2400
-  const int e = whole / 8, q = whole / 4, dq = whole * 3 / 8, h = whole / 2;
-  const std::vector<int> scheduleMs = {0, e + q, 2 * e + q + dq, 3 * e + q + dq + h};
-  const auto onsets = strumbly::test::FindOnsets(*audio, 0.01f);
-  ASSERT_EQ(onsets.size(), scheduleMs.size());
-  EXPECT_LT(FirstSound(*audio), 48u);
-  for (std::size_t i = 0; i < onsets.size(); ++i) {
-    const double frame = onsets[i] * audio->sampleRate;
-    const double want = scheduleMs[i] * 48.0;
-    EXPECT_NEAR(frame - onsets[0] * audio->sampleRate, want, 32.0) << i;
-    const double blockWant = std::round(want / 64) * 64, blockFirst = std::round(scheduleMs[0] * 48.0 / 64) * 64;
-    EXPECT_NEAR(frame - onsets[0] * audio->sampleRate, blockWant - blockFirst, 1.0) << i;
+  // Where the song puts each note, in frames of the file.
+  ChordList timed = job.chords;
+  ComputeDurations(timed, WholeNoteMs(kTempo));
+  std::vector<std::int64_t> schedule;
+  std::int64_t ms = 0;
+  for (const auto& r : timed) {
+    if (!IsChordEntry(r)) continue;
+    if (r.Pitches[3] != SilentPitch) schedule.push_back(ms * kAudioExportSampleRate / 1000);
+    ms += r.DurationMs;
   }
+  ASSERT_EQ(schedule.size(), 5u);
+  ASSERT_NE(schedule[1] % 64, 0);  // off the synthesizer's own block grid
+  const auto onsets = strumbly::test::FindOnsets(*audio, 0.01f);
+  ASSERT_EQ(onsets.size(), schedule.size());
+  EXPECT_LT(FirstSound(*audio), 48u);
+  const double first = std::round(onsets[0] * audio->sampleRate);
+  for (std::size_t i = 0; i < onsets.size(); ++i)
+    EXPECT_NEAR(std::round(onsets[i] * audio->sampleRate) - first, static_cast<double>(schedule[i]), 1.0) << i;
 }
 
 // The last chord rings out after its end and the file ends only once it
@@ -175,10 +184,20 @@ TEST(AudioExport, CancelLeavesNoFile) {
   EXPECT_FALSE(result.ok);
   EXPECT_TRUE(result.cancelled);
   EXPECT_FALSE(std::filesystem::exists(path));
+  EXPECT_TRUE(std::filesystem::is_empty(dir.path().toStdString()));  // no part left behind
   ASSERT_FALSE(seen.empty());
   EXPECT_GE(seen.back(), 0.3);
   EXPECT_LT(seen.back(), 0.4);
   EXPECT_TRUE(std::is_sorted(seen.begin(), seen.end()));
+
+  // A file that was there before a cancelled export is kept as it was.
+  const std::string older = (dir.path() + "/older.wav").toStdString();
+  std::ofstream(older) << "the user's earlier file";
+  EXPECT_TRUE(ExportAudio(Job(song, older), [](double done) { return done < 0.1; }).cancelled);
+  std::ifstream kept(older);
+  std::string text;
+  std::getline(kept, text);
+  EXPECT_EQ(text, "the user's earlier file");
 
   // Without a cancel the progress ends at 1.
   seen.clear();

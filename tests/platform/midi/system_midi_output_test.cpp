@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <filesystem>
 #include <thread>
 
 #include "platform/midi/builtin_synth.h"
@@ -31,10 +32,20 @@ TEST(SystemMidiOutput, IdsOutsideTheListAreOutOfRange) {
 
 // The built-in synthesizer, started as the program starts it, with its
 // sound going to a file: a note sent through the device is in the file.
+// A first load that failed (a soundfont that is not there) does not leave
+// the program without sound for good: asking again loads the good one.
 TEST(SystemMidiOutput, BuiltInSynthesizerSoundsIntoTheAudioFile) {
   QTemporaryDir dir;
   const std::string wav = (dir.path() + "/out.wav").toStdString();
   setenv(BuiltinSynth::kAudioFileVariable, wav.c_str(), 1);
+  auto& synth = BuiltinSynth::Instance();
+  if (!synth.LoadingStarted() && std::filesystem::exists("/usr/share/sounds/sf2/TimGM6mb.sf2")) {
+    synth.StartLoading("/nonexistent/none.sf2");
+    EXPECT_FALSE(synth.WaitUntilReady());
+    EXPECT_FALSE(synth.WaitUntilReady());  // waiting alone does not try again
+    EXPECT_EQ(SystemMidiOutput::Instance().Open(-1), MidiOpenResult::NoDevice);
+    synth.SelectProgram(0, 24);  // kept for the next load
+  }
   BuiltinSynth::Instance().StartLoading("/usr/share/sounds/sf2/TimGM6mb.sf2");
   auto& out = SystemMidiOutput::Instance();
   if (!BuiltinSynth::Instance().WaitUntilReady()) GTEST_SKIP() << "no General MIDI soundfont installed";
