@@ -143,7 +143,7 @@ TEST(IniSettingsStore, ManyBadLinesAreCountedNotAllListed) {
   const QString path = dir.filePath("Strumbly.conf");
   std::string text = "[Options]\nPrompts=0\n";
   for (int i = 0; i < 8; ++i) text += "junk\n";
-  Put(path, text);
+  test::WriteFileBytes(path, text);
   IniSettingsStore store(path);
   EXPECT_EQ(store.Read("Options", "Prompts"), "0");
   EXPECT_NE(store.LoadProblem().find("(lines 3, 4, 5, 6, 7 and 3 more)"), std::string::npos) << store.LoadProblem();
