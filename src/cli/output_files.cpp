@@ -1,58 +1,26 @@
 #include "cli/output_files.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
+#include <QString>
 
 #include "core/app/song_names.h"
+#include "platform/file_operations.h"
+#include "platform/song_io.h"
 
 namespace strumbly::cli {
 
-namespace {
-
-bool WriteAll(int fd, std::string_view bytes) {
-  while (!bytes.empty()) {
-    const ssize_t n = ::write(fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    bytes.remove_prefix(static_cast<std::size_t>(n));
-  }
-  return true;
-}
-
-}  // namespace
-
 bool OutputFiles::Write(const std::string& path, std::string_view bytes) {
-  const std::string given = FolderOf(path);
-  const std::string folder = given.empty() ? std::string(".") : given;
-  const std::string name = FileNameOf(path);
-  if (name.empty()) return false;
-  struct stat old {};
-  const bool replacing = ::stat(path.c_str(), &old) == 0;
-  // A folder, or a file the user may not write, is not replaced.
-  if (replacing && (S_ISDIR(old.st_mode) || ::access(path.c_str(), W_OK) != 0)) return false;
-
-  static unsigned counter = 0;
-  std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = (folder == "/" ? "" : folder) + "/." + name + "." + std::to_string(::getpid()) + "." +
-           std::to_string(counter++) + ".tmp";
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, replacing ? (old.st_mode & 07777) : 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  const bool written = WriteAll(fd, bytes);
-  const bool closed = ::close(fd) == 0;
-  if (!written || !closed || ::rename(temp.c_str(), path.c_str()) != 0) {
-    ::unlink(temp.c_str());
+  std::string folder = FolderOf(path);
+  if (folder.empty()) folder = ".";
+  // The temporaries of killed runs go once per folder, not once per file.
+  if (folders_.insert(folder).second) RemoveStaleTemporaries(QString::fromStdString(folder));
+  try {
+    WriteFileSafely(QString::fromStdString(path), bytes, SystemFileOperations(), DiskSync::Later);
+  } catch (const std::exception&) {
     return false;
   }
-  folders_.insert(folder);
   return true;
 }
 

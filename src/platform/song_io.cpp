@@ -98,7 +98,7 @@ void WriteFileSafely(const QString& path, std::string_view bytes) {
   WriteFileSafely(path, bytes, SystemFileOperations());
 }
 
-void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations& ops) {
+void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations& ops, DiskSync sync) {
   const std::string target = TargetOf(QFile::encodeName(path).toStdString());
   std::string folder = FolderOf(target);
   if (folder.empty()) folder = ".";
@@ -114,7 +114,7 @@ void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations
   if (replacing && (::access(target.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
     throw CommandError("File access denied: " + path);
 
-  RemoveStaleTemporaries(QFile::decodeName(QByteArray::fromStdString(folder)));
+  if (sync == DiskSync::Now) RemoveStaleTemporaries(QFile::decodeName(QByteArray::fromStdString(folder)));
 
   // A fresh name beside the target; O_EXCL never takes over another file.
   static std::atomic<unsigned> counter{0};
@@ -151,11 +151,12 @@ void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations
     }
     rest.remove_prefix(static_cast<std::size_t>(n));
   }
-  if (ops.Fsync(fdValue) != 0) failAndRemove(errno);
+  if (sync == DiskSync::Now && ops.Fsync(fdValue) != 0) failAndRemove(errno);
   open = false;
   // The close's own failure is a delayed write error.
   if (ops.Close(fdValue) != 0) failAndRemove(errno);
   if (ops.Rename(temp.c_str(), target.c_str()) != 0) failAndRemove(errno);
+  if (sync == DiskSync::Later) return;
 
   // The rename itself reaches the disk with the folder's entry.
   const int dir = ops.Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);

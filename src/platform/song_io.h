@@ -24,8 +24,15 @@ std::string ReadSongFile(const QString& path);
 // refused with "File access denied: PATH". Temporary files that killed
 // saves left in the folder are removed first.
 void WriteFileSafely(const QString& path, std::string_view bytes);
+
+// When the written file reaches the disk: at once (the file and its folder
+// are flushed before the call returns), or later, when a caller writing
+// many files flushes their folders once (the converter) and has removed the
+// stale temporaries of those folders itself.
+enum class DiskSync { Now, Later };
 // The same through the given system calls (tests record or fail them).
-void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations& ops);
+void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations& ops,
+                     DiskSync sync = DiskSync::Now);
 
 // The hidden temporary file a save writes beside NAME: ".NAME.PID.SERIAL.tmp".
 std::string TemporaryName(const std::string& name, long pid, unsigned serial);
