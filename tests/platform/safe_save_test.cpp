@@ -76,19 +76,8 @@ class RecordingOperations : public FileOperations {
   std::map<int, std::string> kinds_;
 };
 
-
-
 QStringList Entries(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-QString ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const CommandError& e) {
-    return e.text();
-  }
-  return {};
 }
 
 // A process number that belonged to a process that has ended.
@@ -136,7 +125,7 @@ TEST(SafeSave, EveryFailedStepRemovesTheTemporaryAndKeepsTheOldFile) {
     RecordingOperations ops;
     ops.failing = c.failing;
     ops.failError = c.error;
-    EXPECT_EQ(ErrorOf([&] { WriteFileSafely(path, kNew, ops); }), c.message);
+    EXPECT_EQ(test::CommandErrorOf([&] { WriteFileSafely(path, kNew, ops); }), c.message);
     EXPECT_EQ(test::ReadFileBytes(path), kOld);
     EXPECT_EQ(Entries(dir.path()), QStringList{"song.sly"});
     ASSERT_FALSE(ops.log.empty());
@@ -162,7 +151,7 @@ TEST(SafeSave, AReadOnlySongIsRefusedAndKept) {
   const QString path = dir.filePath("song.sly");
   test::WriteFileBytes(path, kOld);
   ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0444), 0);
-  EXPECT_EQ(ErrorOf([&] { WriteFileSafely(path, kNew); }), "File access denied: " + path);
+  EXPECT_EQ(test::CommandErrorOf([&] { WriteFileSafely(path, kNew); }), "File access denied: " + path);
   EXPECT_EQ(test::ReadFileBytes(path), kOld);
   EXPECT_EQ(Entries(dir.path()), QStringList{"song.sly"});
   struct stat st {};
@@ -228,7 +217,7 @@ TEST(SafeSave, ANameCollisionIsAReadableMessage) {
   RecordingOperations ops;
   ops.failing = "open temp";
   ops.failError = EEXIST;
-  const QString message = ErrorOf([&] { WriteFileSafely(dir.filePath("song.sly"), kNew, ops); });
+  const QString message = test::CommandErrorOf([&] { WriteFileSafely(dir.filePath("song.sly"), kNew, ops); });
   EXPECT_TRUE(message.startsWith("Cannot create file " + dir.filePath(".song.sly."))) << message.toStdString();
   EXPECT_TRUE(message.endsWith(": a file of that name is already there.")) << message.toStdString();
   EXPECT_FALSE(message.contains("I/O error"));

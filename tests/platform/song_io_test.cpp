@@ -20,17 +20,6 @@ using namespace strumbly;
 
 namespace {
 
-
-
-QString ErrorOf(const std::function<void()>& f) {
-  try {
-    f();
-  } catch (const CommandError& e) {
-    return e.text();
-  }
-  return {};
-}
-
 QStringList Entries(const QString& folder) {
   return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot, QDir::Name);
 }
@@ -88,9 +77,9 @@ TEST(SongIo, ALinkedSongIsReplacedWhereItLives) {
 
 TEST(SongIo, AFolderThatVanishedIsReported) {
   QTemporaryDir dir;
-  EXPECT_EQ(ErrorOf([&] { WriteFileSafely(dir.filePath("gone/song.sly"), "x"); }), "File not found");
+  EXPECT_EQ(test::CommandErrorOf([&] { WriteFileSafely(dir.filePath("gone/song.sly"), "x"); }), "File not found");
   QDir(dir.path()).mkdir("folder.sly");
-  EXPECT_EQ(ErrorOf([&] { WriteFileSafely(dir.filePath("folder.sly"), "x"); }), "Invalid filename");
+  EXPECT_EQ(test::CommandErrorOf([&] { WriteFileSafely(dir.filePath("folder.sly"), "x"); }), "Invalid filename");
 }
 
 TEST(SongIo, AWriteThatFailsHalfWayLeavesTheOldFileWhole) {
@@ -124,13 +113,13 @@ TEST(SongIo, AProgramKilledInTheMiddleOfASaveLeavesTheOldFileWhole) {
 
 TEST(SongIo, FilesThatCannotBeReadAreReportedWithoutHanging) {
   QTemporaryDir dir;
-  EXPECT_EQ(ErrorOf([&] { ReadSongFile(dir.filePath("none.sly")); }), "Cannot open file " + dir.filePath("none.sly"));
+  EXPECT_EQ(test::CommandErrorOf([&] { ReadSongFile(dir.filePath("none.sly")); }), "Cannot open file " + dir.filePath("none.sly"));
   QDir(dir.path()).mkdir("folder.sly");
-  EXPECT_EQ(ErrorOf([&] { ReadSongFile(dir.filePath("folder.sly")); }),
+  EXPECT_EQ(test::CommandErrorOf([&] { ReadSongFile(dir.filePath("folder.sly")); }),
             "Cannot open file " + dir.filePath("folder.sly"));
   const QString fifo = dir.filePath("pipe.sly");
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-  EXPECT_EQ(ErrorOf([&] { ReadSongFile(fifo); }), "Cannot open file " + fifo);
+  EXPECT_EQ(test::CommandErrorOf([&] { ReadSongFile(fifo); }), "Cannot open file " + fifo);
 }
 
 TEST(SongIo, FilesOverTheLimitAreRefused) {
@@ -141,7 +130,7 @@ TEST(SongIo, FilesOverTheLimitAreRefused) {
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_TRUE(f.resize(static_cast<qint64>(kMaxSongFileBytes) + 1));  // sparse, no disk used
   }
-  EXPECT_EQ(ErrorOf([&] { ReadSongFile(path); }),
+  EXPECT_EQ(test::CommandErrorOf([&] { ReadSongFile(path); }),
             "Cannot open file " + path + ": it holds 65 MB, and songs can be at most 64 MB.");
   {
     QFile f(path);
@@ -170,5 +159,5 @@ TEST(SongIo, TheChosenNameFindsItsSongFile) {
 
 TEST(SongIo, DevicesAreRefusedWithoutReadingThem) {
   for (const QString device : {"/dev/zero", "/dev/null", "/dev/urandom"})
-    EXPECT_EQ(ErrorOf([&] { ReadSongFile(device); }), "Cannot open file " + device);
+    EXPECT_EQ(test::CommandErrorOf([&] { ReadSongFile(device); }), "Cannot open file " + device);
 }
