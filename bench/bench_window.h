@@ -46,8 +46,8 @@ struct BenchWindow {
   std::unique_ptr<TfrmMain> window;
 
   explicit BenchWindow(MidiOutputService* service) {
-    window = std::make_unique<TfrmMain>(QStringList{}, std::make_unique<IniSettingsStore>(dir.filePath("s.conf")),
-                                        service);
+    window =
+        std::make_unique<TfrmMain>(QStringList{}, std::make_unique<IniSettingsStore>(dir.filePath("s.conf")), service);
     window->CreateOtherWindows();
     window->show();
     QApplication::processEvents();
@@ -73,20 +73,20 @@ struct BenchWindow {
 };
 
 // Offscreen, with HOME and the XDG folders in a temporary folder.
-#define STRUMBLY_BENCH_MAIN()                                              \
-  int main(int argc, char** argv) {                                        \
-    qputenv("QT_QPA_PLATFORM", "offscreen");                               \
-    qputenv("STRUMBLY_NO_SPLASH", "1");                                    \
-    qputenv("STRUMBLY_NO_SYNTH_PRELOAD", "1");                             \
-    QTemporaryDir home;                                                    \
-    qputenv("HOME", home.path().toUtf8());                                 \
-    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());        \
-    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());            \
-    QApplication app(argc, argv);                                          \
-    ::benchmark::Initialize(&argc, argv);                                  \
-    ::benchmark::RunSpecifiedBenchmarks();                                 \
-    ::benchmark::Shutdown();                                               \
-    return 0;                                                              \
+#define STRUMBLY_BENCH_MAIN()                                       \
+  int main(int argc, char** argv) {                                 \
+    qputenv("QT_QPA_PLATFORM", "offscreen");                        \
+    qputenv("STRUMBLY_NO_SPLASH", "1");                             \
+    qputenv("STRUMBLY_NO_SYNTH_PRELOAD", "1");                      \
+    QTemporaryDir home;                                             \
+    qputenv("HOME", home.path().toUtf8());                          \
+    qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8()); \
+    qputenv("XDG_DATA_HOME", (home.path() + "/data").toUtf8());     \
+    QApplication app(argc, argv);                                   \
+    ::benchmark::Initialize(&argc, argv);                           \
+    ::benchmark::RunSpecifiedBenchmarks();                          \
+    ::benchmark::Shutdown();                                        \
+    return 0;                                                       \
   }
 
 }  // namespace strumbly::bench

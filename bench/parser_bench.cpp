@@ -9,8 +9,13 @@
 namespace {
 
 std::vector<std::string> Song() {
-  return {"C, x, 3, 2, 0, 1, 0, Q", "Am, x, 0, 2, 2, 1, 0, Q", "F, 1, 3, 3, 2, 1, 1, .E",
-          "G7, 3, 2, 0, 0, 0, 1, h", "* Verse 2", "", "Rest , x, x, x, x, x, x, Q",
+  return {"C, x, 3, 2, 0, 1, 0, Q",
+          "Am, x, 0, 2, 2, 1, 0, Q",
+          "F, 1, 3, 3, 2, 1, 1, .E",
+          "G7, 3, 2, 0, 0, 0, 1, h",
+          "* Verse 2",
+          "",
+          "Rest , x, x, x, x, x, x, Q",
           "Dsus4,x,x,0,2,3,3,S"};
 }
 

@@ -47,8 +47,10 @@ void BM_SixteenthsAt500Bpm(benchmark::State& state) {
     }
     const double drift = Ms(device.messages.back().at - (start + std::chrono::milliseconds(30 * chords)));
     state.counters["chords"] = k;
-    state.counters["worst_chord"] = static_cast<double>(std::max_element(errors.begin(), errors.end()) - errors.begin());
-    state.counters["over_1ms"] = static_cast<double>(std::count_if(errors.begin(), errors.end(), [](double e) { return e > 1.0; }));
+    state.counters["worst_chord"] =
+        static_cast<double>(std::max_element(errors.begin(), errors.end()) - errors.begin());
+    state.counters["over_1ms"] =
+        static_cast<double>(std::count_if(errors.begin(), errors.end(), [](double e) { return e > 1.0; }));
     state.counters["err_p50_ms"] = Percentile(errors, 0.50);
     state.counters["err_p99_ms"] = Percentile(errors, 0.99);
     state.counters["err_max_ms"] = Percentile(errors, 1.0);

@@ -18,9 +18,11 @@ QString WriteBytes(BenchWindow& b, const QString& name, const std::string& bytes
 
 // A song of n lines, about 30 bytes each: chords with a bar comment every four.
 QString WriteSong(BenchWindow& b, int lines) {
-  std::string text = "*Info 1: Strumbly Version 1.0 File Information\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:120\r\n";
+  std::string text =
+      "*Info 1: Strumbly Version 1.0 File Information\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:120\r\n";
   for (int i = 0; i < lines; ++i)
-    text += (i % 4 == 3) ? "* ---------------- bar " + std::to_string(i / 4) + "\r\n" : "Cmaj7, x, 3, 2, 0, 0, 0, .E\r\n";
+    text +=
+        (i % 4 == 3) ? "* ---------------- bar " + std::to_string(i / 4) + "\r\n" : "Cmaj7, x, 3, 2, 0, 0, 0, .E\r\n";
   return WriteBytes(b, QString("song%1.sly").arg(lines), text);
 }
 

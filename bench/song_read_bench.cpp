@@ -16,7 +16,8 @@ using namespace strumbly;
 namespace {
 
 std::string TenMbSong(bool latin1) {
-  std::string text = "*Info 1: Strumbly Version 1.0 File Information\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:120\r\n";
+  std::string text =
+      "*Info 1: Strumbly Version 1.0 File Information\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:120\r\n";
   const char* lines[] = {"G, 3, 2, 0, 0, 0, 3, Q\r\n", "Em7, 0, 2, 2, 0, 3, 3, Q\r\n", "Cadd9, x, 3, 2, 0, 3, 3, H\r\n",
                          "\r\n", "* bar comment\r\n"};
   for (std::size_t i = 0; text.size() < 10u * 1024 * 1024; ++i) text += lines[i % 5];

@@ -25,8 +25,9 @@ void BM_CaptureOnsetTiming(benchmark::State& state) {
   constexpr int kNotes = 40;
   for (auto _ : state) {
     QTemporaryDir dir;
-    const auto capture = strumbly::test::CaptureTimedNotes(sf, (dir.path() + "/timing.wav").toStdString(), kNotes,
-                                                           std::chrono::milliseconds(500), std::chrono::milliseconds(120));
+    const auto capture =
+        strumbly::test::CaptureTimedNotes(sf, (dir.path() + "/timing.wav").toStdString(), kNotes,
+                                          std::chrono::milliseconds(500), std::chrono::milliseconds(120));
     if (!capture || capture->onsetsFound != kNotes) {
       state.SkipWithError("the notes were not found in the capture");
       return;

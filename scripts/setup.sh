@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(
   # build
-  g++ cmake ninja-build pkg-config
+  g++ cmake ninja-build pkg-config ccache clang-format
   # fuzzing (clang with libFuzzer)
   clang
   # program

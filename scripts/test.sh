@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTRUMBLY_SANITIZE=ON >/dev/null
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSTRUMBLY_SANITIZE=ON -DSTRUMBLY_WERROR=ON >/dev/null
 cmake --build build-test
 # The same 20,000 inputs for each harness on every run (a few seconds each);
 # longer, open-ended runs are for developers (see the README).

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <iostream>
 
-#include "core/app/song_names.h"
 #include "cli/output_files.h"
+#include "core/app/song_names.h"
 #include "core/tab/tab_titles.h"
 
 namespace strumbly::cli {

@@ -33,24 +33,29 @@ int RunAudio(const Args& args) {
 
 // One line per command; a new command needs a line here and its own file.
 const Command kCommands[] = {
-    {"check", "  check SONG...   Parse every chord line of each song file (.sly) and print\n"
-              "                  each bad line as 'SONG: Line N    reason'.\n"
-              "                  Exit status: 0 all lines good, 1 a bad line was found,\n"
-              "                  2 usage error or a file that cannot be read.\n",
+    {"check",
+     "  check SONG...   Parse every chord line of each song file (.sly) and print\n"
+     "                  each bad line as 'SONG: Line N    reason'.\n"
+     "                  Exit status: 0 all lines good, 1 a bad line was found,\n"
+     "                  2 usage error or a file that cannot be read.\n",
      RunCheck},
-    {"midi", "  midi SONG [OUT]  Write the song as a Standard MIDI File (default: SONG with\n"
-             "                  the extension .mid; - writes to standard output).\n",
+    {"midi",
+     "  midi SONG [OUT]  Write the song as a Standard MIDI File (default: SONG with\n"
+     "                  the extension .mid; - writes to standard output).\n",
      RunMidi},
-    {"tab", "  tab SONG [OUT]   Write the song's ASCII tablature (default: SONG with the\n"
-            "                  extension .tab; - writes to standard output).\n",
+    {"tab",
+     "  tab SONG [OUT]   Write the song's ASCII tablature (default: SONG with the\n"
+     "                  extension .tab; - writes to standard output).\n",
      RunTab},
-    {"pdf", "  pdf SONG [OUT] [--page-size A4|Letter]\n"
-            "                  Print the song's graphic tablature to a PDF file (A4 unless\n"
-            "                  told otherwise; default OUT: SONG with the extension .pdf).\n",
+    {"pdf",
+     "  pdf SONG [OUT] [--page-size A4|Letter]\n"
+     "                  Print the song's graphic tablature to a PDF file (A4 unless\n"
+     "                  told otherwise; default OUT: SONG with the extension .pdf).\n",
      RunPdf},
-    {"audio", "  audio SONG OUT [--soundfont SF2]\n"
-              "                  Render the song with the built-in synthesizer into an audio\n"
-              "                  file: .wav, .flac or .ogg by OUT's extension.\n",
+    {"audio",
+     "  audio SONG OUT [--soundfont SF2]\n"
+     "                  Render the song with the built-in synthesizer into an audio\n"
+     "                  file: .wav, .flac or .ogg by OUT's extension.\n",
      RunAudio},
     {"name", kNameCommandUsage, RunName},
 };

@@ -7,7 +7,8 @@
 namespace strumbly::cli {
 
 int RunMidi(const Args& args) {
-  const Conversion midi{"midi", ".mid", [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
+  const Conversion midi{"midi", ".mid",
+                        [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
                           ChordList list;
                           if (!SongChordList(song, list, "Fix errors before creating a midi file.",
                                              "Can't create midi file. No chords defined in editor.", prefix))

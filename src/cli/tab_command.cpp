@@ -7,12 +7,12 @@
 namespace strumbly::cli {
 
 int RunTab(const Args& args) {
-  const Conversion tab{"tab", ".tab", [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
-                         const auto t = BuildSongTablature(song, prefix);
-                         if (!t) return std::nullopt;
-                         return AsciiTabFileText(AsciiTabLines(t->layout, t->tuningText, t->titles.title,
-                                                               t->titles.subtitle));
-                       }};
+  const Conversion tab{
+      "tab", ".tab", [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
+        const auto t = BuildSongTablature(song, prefix);
+        if (!t) return std::nullopt;
+        return AsciiTabFileText(AsciiTabLines(t->layout, t->tuningText, t->titles.title, t->titles.subtitle));
+      }};
   return RunConversion(tab, args);
 }
 

@@ -1,10 +1,10 @@
 #include "platform/dialogs.h"
 
 #include <QColorDialog>
+#include <QCursor>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
-#include <QCursor>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -31,18 +31,28 @@ namespace {
 
 MessageResult RunBox(QMessageBox& box, MessageButtons buttons) {
   switch (buttons) {
-    case MessageButtons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case MessageButtons::Cancel: box.setStandardButtons(QMessageBox::Cancel); break;
-    case MessageButtons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::Ok:
+      box.setStandardButtons(QMessageBox::Ok);
+      break;
+    case MessageButtons::Cancel:
+      box.setStandardButtons(QMessageBox::Cancel);
+      break;
+    case MessageButtons::YesNo:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+      break;
     case MessageButtons::YesNoCancel:
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
   switch (box.exec()) {
-    case QMessageBox::Yes: return MessageResult::Yes;
-    case QMessageBox::No: return MessageResult::No;
-    case QMessageBox::Ok: return MessageResult::Ok;
-    default: return MessageResult::Cancel;
+    case QMessageBox::Yes:
+      return MessageResult::Yes;
+    case QMessageBox::No:
+      return MessageResult::No;
+    case QMessageBox::Ok:
+      return MessageResult::Ok;
+    default:
+      return MessageResult::Cancel;
   }
 }
 
@@ -68,10 +78,21 @@ MessageResult QtDialogs::Message(QWidget* parent, MessageKind kind, const QStrin
   QMessageBox box(parent);
   box.setText(text);
   switch (kind) {
-    case MessageKind::Warning: box.setWindowTitle("Warning"); box.setIcon(QMessageBox::Warning); break;
-    case MessageKind::Error: box.setWindowTitle("Error"); box.setIcon(QMessageBox::Critical); break;
-    case MessageKind::Information: box.setWindowTitle("Information"); box.setIcon(QMessageBox::Information); break;
-    case MessageKind::Plain: box.setWindowTitle("Strumbly"); break;
+    case MessageKind::Warning:
+      box.setWindowTitle("Warning");
+      box.setIcon(QMessageBox::Warning);
+      break;
+    case MessageKind::Error:
+      box.setWindowTitle("Error");
+      box.setIcon(QMessageBox::Critical);
+      break;
+    case MessageKind::Information:
+      box.setWindowTitle("Information");
+      box.setIcon(QMessageBox::Information);
+      break;
+    case MessageKind::Plain:
+      box.setWindowTitle("Strumbly");
+      break;
   }
   return RunBox(box, buttons);
 }

@@ -20,10 +20,10 @@ enum class MessageResult { Ok, Cancel, Yes, No };
 
 struct FileDialogOptions {
   QString title;
-  QString folder;        // start here when not empty
-  QString fileName;      // proposed name
-  QString filter;        // "Strumbly files (*.sly)|*.sly|All Files (*.*)|*.*"
-  QString defaultSuffix; // "sly"
+  QString folder;         // start here when not empty
+  QString fileName;       // proposed name
+  QString filter;         // "Strumbly files (*.sly)|*.sly|All Files (*.*)|*.*"
+  QString defaultSuffix;  // "sly"
   bool confirmOverwrite = true;
 };
 

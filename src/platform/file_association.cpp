@@ -54,8 +54,8 @@ void UpdateCache(const char* program, const QString& folder) {
   QProcess process;
   process.setProcessChannelMode(QProcess::MergedChannels);
   process.start(path, {folder});
-  const bool finished = process.waitForStarted(kCacheUpdateSeconds * 1000) &&
-                        process.waitForFinished(kCacheUpdateSeconds * 1000);
+  const bool finished =
+      process.waitForStarted(kCacheUpdateSeconds * 1000) && process.waitForFinished(kCacheUpdateSeconds * 1000);
   if (!finished) {
     process.kill();
     process.waitForFinished(1000);
@@ -72,8 +72,7 @@ AssociationFolders UserAssociationFolders() {
   return {EnvironmentFolder("XDG_DATA_HOME", ".local/share"), EnvironmentFolder("XDG_CONFIG_HOME", ".config")};
 }
 
-bool WriteFileAssociation(const FileTypeInfo& type, const AssociationFolders& folders,
-                          const AssociationFiles& files) {
+bool WriteFileAssociation(const FileTypeInfo& type, const AssociationFolders& folders, const AssociationFiles& files) {
   if (NormalizeExtension(type.extension).empty() || type.programPath.empty()) return false;
 
   const QString mimeFolder = folders.dataHome + "/mime";

@@ -32,8 +32,10 @@ bool PlaybackWait::WaitUntil(Clock::time_point deadline, bool processEvents) {
     loop_ = outer;
     if (interrupted_) {
       // A wait nested in another ends both; the flag stays for the outer one.
-      if (outer) outer->quit();
-      else interrupted_ = false;
+      if (outer)
+        outer->quit();
+      else
+        interrupted_ = false;
       return false;
     }
     // Neither the timer nor Interrupt: the application is quitting.

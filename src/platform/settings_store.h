@@ -42,7 +42,7 @@ class IniSettingsStore : public SettingsStore {
   Stamp loaded_;
   std::vector<Written> written_;
   IniFile ini_;
-  std::string oldText_;     // the file as read, for the copy kept when it had errors
+  std::string oldText_;      // the file as read, for the copy kept when it had errors
   bool unreadable_ = false;  // the file exists but could not be read
   bool hadErrors_ = false;   // some lines were left out, or the file could not be read
   std::string firstWritten_;

@@ -223,7 +223,8 @@ std::optional<QString> FindSongFile(const QString& chosen) {
   if (QFileInfo::exists(chosen) && SameNameIgnoringCase(FileNameOf(chosen.toStdString()), wanted)) return chosen;
   const QFileInfo info(candidate);
   const QDir folder = info.dir();
-  const QStringList names = folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+  const QStringList names =
+      folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
   for (const QString& n : names)
     if (SameNameIgnoringCase(n.toStdString(), wanted)) return folder.filePath(n);
   return std::nullopt;

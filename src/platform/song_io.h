@@ -31,8 +31,7 @@ void WriteFileSafely(const QString& path, std::string_view bytes);
 // stale temporaries of those folders itself.
 enum class DiskSync { Now, Later };
 // The same through the given system calls (tests record or fail them).
-void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations& ops,
-                     DiskSync sync = DiskSync::Now);
+void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations& ops, DiskSync sync = DiskSync::Now);
 
 // The hidden temporary file a save writes beside NAME: ".NAME.PID.SERIAL.tmp".
 std::string TemporaryName(const std::string& name, long pid, unsigned serial);

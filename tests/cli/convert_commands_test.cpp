@@ -14,7 +14,8 @@ namespace {
 using test::ReadWholeFile;
 using test::RunCliCaught;
 
-constexpr const char* kInfo = "*Info 1: Strumbly Version 1.0 File Information\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:120\r\n";
+constexpr const char* kInfo =
+    "*Info 1: Strumbly Version 1.0 File Information\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:120\r\n";
 
 class ConvertCommands : public ::testing::Test {
  protected:
@@ -44,8 +45,8 @@ TEST_F(ConvertCommands, MidiOfTheOneChordSong) {
 }
 
 TEST_F(ConvertCommands, MidiTakesInstrumentTuningAndTempoFromTheInfoLines) {
-  const auto song = Write("d.sly",
-                          "*Info 1:\r\n*Info 2:30\r\n*Info 3:355433\r\n*Info 4:100\r\nE5, 0, x, x, x, x, 0, W\r\n");
+  const auto song =
+      Write("d.sly", "*Info 1:\r\n*Info 2:30\r\n*Info 3:355433\r\n*Info 4:100\r\nE5, 0, x, x, x, x, 0, W\r\n");
   ASSERT_EQ(RunCliCaught("midi " + song + " " + (dir / "d.mid").string()).status, 0);
   ChordList list;
   BuildChordList({"E5, 0, x, x, x, x, 0, W"}, list);
@@ -78,8 +79,9 @@ TEST_F(ConvertCommands, RefusedSongsPrintTheWindowsMessagesAndWriteNothing) {
 }
 
 TEST_F(ConvertCommands, TabTextAsTheAsciiWindowShowsIt) {
-  const auto song = Song("Blues.sly", "* Title: One\r\n*title: Twelve Bars\r\n* sub: slow\r\nC, x, 3, 2, 0, 1, 0, Q\r\n"
-                                      "G, 3, 2, 0, 0, 0, 3, Q\r\n");
+  const auto song = Song("Blues.sly",
+                         "* Title: One\r\n*title: Twelve Bars\r\n* sub: slow\r\nC, x, 3, 2, 0, 1, 0, Q\r\n"
+                         "G, 3, 2, 0, 0, 0, 3, Q\r\n");
   const auto r = RunCliCaught("tab " + song);
   EXPECT_EQ(r.status, 0);
   const std::string text = ReadWholeFile(dir / "Blues.tab");
@@ -111,7 +113,7 @@ TEST_F(ConvertCommands, TabTitleFallsBackToTheFileName) {
   EXPECT_NE(r.out.find("\r\n" + std::string(35, ' ') + "Slow.Blues\r\n"), std::string::npos);
   // The tuning of the info line heads the text.
   const auto dropped = Write("dropped", std::string("*Info 1:\r\n*Info 2:25\r\n*Info 3:355555\r\n*Info 4:120\r\n") +
-                                           "D5, 0, 0, 0, x, x, x, Q\r\n");
+                                            "D5, 0, 0, 0, x, x, x, Q\r\n");
   ASSERT_EQ(RunCliCaught("tab " + dropped).status, 0);
   EXPECT_EQ(ReadWholeFile(dir / "dropped.tab").substr(0, 36), "\r\nDropped D Tuning - D A D G B E\r\n\r\n");
 }
@@ -157,8 +159,7 @@ TEST_F(ConvertCommands, OutputThatCannotBeCreated) {
   EXPECT_EQ(RunCliCaught("midi " + song + " " + (dir / "open.mid").string()).status, 0);
   EXPECT_EQ(ReadWholeFile(dir / "open.mid").size(), 87u);
   EXPECT_EQ(fs::status(dir / "open.mid").permissions(), fs::perms::owner_read | fs::perms::owner_write);
-  for (const auto& entry : fs::directory_iterator(dir))
-    EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+  for (const auto& entry : fs::directory_iterator(dir)) EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
   r = RunCliCaught("tab " + song + " -", "> /dev/full");
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("standard output"), std::string::npos);

@@ -22,7 +22,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   ChordList list;
   const ChordListResult result = BuildChordList(song.lines, list);
-  FUZZ_CHECK(result.ok ? list.size() == song.lines.size() + 1 : list.size() == static_cast<std::size_t>(result.badLine));
+  FUZZ_CHECK(result.ok ? list.size() == song.lines.size() + 1
+                       : list.size() == static_cast<std::size_t>(result.badLine));
   ComputeDurations(list, WholeNoteMs(tempo));
   for (const ChordRecord& r : list) FUZZ_CHECK(r.DurationMs >= 0);
 

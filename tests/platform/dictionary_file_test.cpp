@@ -87,7 +87,8 @@ TEST_F(DictionaryFile, UserFileWinsOverTheDefault) {
 TEST_F(DictionaryFile, FirstRunCopiesTheInstalledDefault) {
   // An installed program: <prefix>/bin/strumbly with <prefix>/share/strumbly.
   const QString prefix = temp.filePath("prefix");
-  test::WriteFileBytes(prefix + "/share/strumbly/dictionary/CHORDS.DCT", "Installed, 0, 2, 2, 1, 0, 0, Q\nSecond, x, 0, 2, 2, 2, 0, Q");
+  test::WriteFileBytes(prefix + "/share/strumbly/dictionary/CHORDS.DCT",
+                       "Installed, 0, 2, 2, 1, 0, 0, Q\nSecond, x, 0, 2, 2, 2, 0, Q");
   const UserDictionary user = LoadUserDictionary(install(), prefix + "/bin");
   EXPECT_TRUE(user.createdFromDefault);
   EXPECT_THAT(user.entries, ElementsAre("Installed, 0, 2, 2, 1, 0, 0, Q", "Second, x, 0, 2, 2, 2, 0, Q"));
@@ -95,12 +96,14 @@ TEST_F(DictionaryFile, FirstRunCopiesTheInstalledDefault) {
   EXPECT_EQ(test::ReadFileBytes(path()), "Installed, 0, 2, 2, 1, 0, 0, Q\r\nSecond, x, 0, 2, 2, 2, 0, Q\r\n");
   // From now on the user's file is read, even when the default changes.
   test::WriteFileBytes(prefix + "/share/strumbly/dictionary/CHORDS.DCT", "Changed\r\n");
-  EXPECT_THAT(LoadUserDictionary(install(), prefix + "/bin").entries, ElementsAre("Installed, 0, 2, 2, 1, 0, 0, Q", "Second, x, 0, 2, 2, 2, 0, Q"));
+  EXPECT_THAT(LoadUserDictionary(install(), prefix + "/bin").entries,
+              ElementsAre("Installed, 0, 2, 2, 1, 0, 0, Q", "Second, x, 0, 2, 2, 2, 0, Q"));
 }
 
 TEST_F(DictionaryFile, DataFoldersOfAnInstalledAndABuildFolderProgram) {
   EXPECT_THAT(DataFolders("/usr/bin"), ElementsAre("/usr/share/strumbly", "/usr/resources"));
-  EXPECT_THAT(DataFolders("/src/strumbly/build"), ElementsAre("/src/strumbly/share/strumbly", "/src/strumbly/resources"));
+  EXPECT_THAT(DataFolders("/src/strumbly/build"),
+              ElementsAre("/src/strumbly/share/strumbly", "/src/strumbly/resources"));
   // Run from a build folder of the source tree, the source's resources serve.
   const QString tree = temp.filePath("tree");
   test::WriteFileBytes(tree + "/resources/dictionary/CHORDS.DCT", "FromTree, x, 0, 2, 2, 1, 0, Q\r\n");

@@ -16,8 +16,8 @@
 #include "support/test_files.h"
 
 using namespace strumbly;
-using strumbly::test::EnvironmentScope;
 using strumbly::test::CommandErrorOf;
+using strumbly::test::EnvironmentScope;
 using strumbly::test::ReadText;
 using strumbly::test::WriteFile;
 
@@ -36,7 +36,8 @@ class FileAssociationTest : public ::testing::Test {
 
 TEST_F(FileAssociationTest, WritesTypeEntryAndDefaultForAProgramWhosePathHasBlanks) {
   ASSERT_TRUE(QDir().mkpath(folders.configHome));
-  WriteFile(mimeapps(), "[Default Applications]\ntext/html=firefox.desktop\n\n[Added Associations]\nimage/png=gimp.desktop;\n");
+  WriteFile(mimeapps(),
+            "[Default Applications]\ntext/html=firefox.desktop\n\n[Added Associations]\nimage/png=gimp.desktop;\n");
   EXPECT_TRUE(WriteFileAssociation(SongFileType("/home/jo/My Programs/strumbly"), folders));
 
   const QString entry = ReadText(desktopFile());
@@ -49,8 +50,9 @@ TEST_F(FileAssociationTest, WritesTypeEntryAndDefaultForAProgramWhosePathHasBlan
             "[Default Applications]\ntext/html=firefox.desktop\napplication/x-strumbly=strumbly.desktop;\n\n"
             "[Added Associations]\nimage/png=gimp.desktop;\n");
 
-  if (!QStandardPaths::findExecutable("update-mime-database").isEmpty())
+  if (!QStandardPaths::findExecutable("update-mime-database").isEmpty()) {
     EXPECT_TRUE(QFile::exists(folders.dataHome + "/mime/mime.cache"));
+  }
   if (!QStandardPaths::findExecutable("desktop-file-validate").isEmpty()) {
     QProcess validate;
     validate.setProcessChannelMode(QProcess::MergedChannels);
@@ -99,7 +101,8 @@ TEST_F(FileAssociationTest, FailuresNameTheFolderOrFileAndKeepWhatWasWritten) {
 
   // A folder where mimeapps.list should be: it cannot be read or written.
   ASSERT_TRUE(QDir().mkpath(mimeapps()));
-  EXPECT_EQ(CommandErrorOf([&] { WriteFileAssociation(type, folders); }), "Failed to set data for '" + mimeapps() + "'");
+  EXPECT_EQ(CommandErrorOf([&] { WriteFileAssociation(type, folders); }),
+            "Failed to set data for '" + mimeapps() + "'");
   EXPECT_TRUE(QFile::exists(packageFile()));
   EXPECT_TRUE(QFile::exists(desktopFile()));
 }
@@ -116,7 +119,9 @@ TEST_F(FileAssociationTest, TheDesktopOpensSongFilesWithTheProgram) {
   // Qt rereads its MIME folders every few seconds at most.
   QMimeDatabase mime;
   EXPECT_TRUE(QTest::qWaitFor(
-      [&] { return mime.mimeTypeForFile("My Song.SLY", QMimeDatabase::MatchExtension).name() == "application/x-strumbly"; },
+      [&] {
+        return mime.mimeTypeForFile("My Song.SLY", QMimeDatabase::MatchExtension).name() == "application/x-strumbly";
+      },
       8000))
       << mime.mimeTypeForFile("My Song.sly", QMimeDatabase::MatchExtension).name().toStdString();
   EXPECT_TRUE(mime.mimeTypeForName("application/x-strumbly").inherits("text/plain"));

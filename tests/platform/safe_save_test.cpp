@@ -14,9 +14,9 @@
 #include <map>
 
 #include "platform/command_error.h"
-#include "support/test_files.h"
 #include "platform/file_operations.h"
 #include "platform/song_io.h"
+#include "support/test_files.h"
 
 using namespace strumbly;
 
@@ -99,8 +99,8 @@ TEST(SafeSave, TheNewTextReachesTheDiskBeforeItReplacesTheOldAndTheRenameIsFlush
   test::WriteFileBytes(path, kOld);
   RecordingOperations ops;
   WriteFileSafely(path, kNew, ops);
-  const std::vector<std::string> expected = {"open temp",  "write temp",  "fsync temp",   "close temp",
-                                             "rename",     "open folder", "fsync folder", "close folder"};
+  const std::vector<std::string> expected = {"open temp", "write temp",  "fsync temp",   "close temp",
+                                             "rename",    "open folder", "fsync folder", "close folder"};
   EXPECT_EQ(ops.log, expected);
   EXPECT_EQ(test::ReadFileBytes(path), kNew);
   EXPECT_EQ(Entries(dir.path()), QStringList{"song.sly"});
@@ -179,7 +179,8 @@ TEST(SafeSave, TemporariesOfEndedSavesGoAtTheNextSaveAndOthersStay) {
   const QString deadOther = QString::fromStdString(TemporaryName("other.sly", dead, 7));
   const QString alive = QString::fromStdString(TemporaryName("song.sly", ::getppid(), 1));
   const QStringList kept = {".hidden.tmp", ".song.sly.12x.1.tmp", "notes.tmp", alive};
-  for (const QString& name : kept + QStringList{deadSong, deadOther}) test::WriteFileBytes(dir.filePath(name), "partial");
+  for (const QString& name : kept + QStringList{deadSong, deadOther})
+    test::WriteFileBytes(dir.filePath(name), "partial");
   // Written an hour ago, as by a save that was killed.
   for (const QString& name : Entries(dir.path())) {
     const struct timeval hourAgo[2] = {{time(nullptr) - 3600, 0}, {time(nullptr) - 3600, 0}};

@@ -15,8 +15,6 @@ using namespace strumbly;
 
 namespace {
 
-
-
 QString CommitError(IniSettingsStore& store) {
   try {
     store.Commit();
@@ -43,7 +41,8 @@ TEST(IniSettingsStore, ABrokenLineKeepsTheOtherValuesAndACopyOfTheFile) {
   EXPECT_EQ(s.MenuPatchName, "  5 Rhodes");
   EXPECT_EQ(store.LoadProblem(), "Some lines of the settings file " + path.toStdString() +
                                      " could not be read (line 4). They are left out and the other settings are "
-                                     "used; a copy of the file is kept as " + path.toStdString() + ".bak.");
+                                     "used; a copy of the file is kept as " +
+                                     path.toStdString() + ".bak.");
 
   // Written at exit without a false error, the old text kept beside it.
   EXPECT_EQ(CommitError(store), "");
@@ -79,8 +78,8 @@ TEST(IniSettingsStore, QSettingsReadsWhatWeWriteAndWeReadWhatItWrote) {
   QTemporaryDir dir;
   const QString ours = dir.filePath("ours.conf");
   const QString theirs = dir.filePath("theirs.conf");
-  const std::string values[] = {"  1 Acoustic Grand", "/home/u/Songs, live", "a;b=c", "say \"hi\"",
-                                "C:\\songs\\", "@odd", "Caf\xc3\xa9", ""};
+  const std::string values[] = {
+      "  1 Acoustic Grand", "/home/u/Songs, live", "a;b=c", "say \"hi\"", "C:\\songs\\", "@odd", "Caf\xc3\xa9", ""};
   {
     IniSettingsStore store(ours);
     QSettings qt(theirs, QSettings::IniFormat);

@@ -29,9 +29,13 @@ QStringList Entries(const QString& folder) {
 int SaveInLimitedChild(const QString& path, const std::string& bytes, bool killedAtLimit) {
   const pid_t pid = fork();
   if (pid == 0) {
-    struct rlimit core {0, 0};
+    struct rlimit core {
+      0, 0
+    };
     setrlimit(RLIMIT_CORE, &core);
-    struct rlimit size {4096, 4096};
+    struct rlimit size {
+      4096, 4096
+    };
     setrlimit(RLIMIT_FSIZE, &size);
     // Crossing the limit kills the process, as a crash or a kill in the middle
     // of the save would; ignored, the write fails instead.
@@ -113,7 +117,8 @@ TEST(SongIo, AProgramKilledInTheMiddleOfASaveLeavesTheOldFileWhole) {
 
 TEST(SongIo, FilesThatCannotBeReadAreReportedWithoutHanging) {
   QTemporaryDir dir;
-  EXPECT_EQ(test::CommandErrorOf([&] { ReadSongFile(dir.filePath("none.sly")); }), "Cannot open file " + dir.filePath("none.sly"));
+  EXPECT_EQ(test::CommandErrorOf([&] { ReadSongFile(dir.filePath("none.sly")); }),
+            "Cannot open file " + dir.filePath("none.sly"));
   QDir(dir.path()).mkdir("folder.sly");
   EXPECT_EQ(test::CommandErrorOf([&] { ReadSongFile(dir.filePath("folder.sly")); }),
             "Cannot open file " + dir.filePath("folder.sly"));

@@ -48,7 +48,8 @@ std::optional<MonoAudio> ReadWav(const std::string& path) {
         float sum = 0;
         for (int c = 0; c < channels; ++c) {
           std::int16_t s;
-          std::memcpy(&s, bytes.data() + body + (f * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)) * 2, 2);
+          std::memcpy(
+              &s, bytes.data() + body + (f * static_cast<std::size_t>(channels) + static_cast<std::size_t>(c)) * 2, 2);
           sum += static_cast<float>(s) / 32768.0f;
         }
         audio.samples[f] = sum / static_cast<float>(channels);
@@ -69,7 +70,8 @@ double ToneStrength(const std::vector<float>& samples, int sampleRate, double fr
   double s1 = 0, s2 = 0;
   for (std::size_t i = 0; i < count; ++i) {
     // A Hann window keeps strong neighbouring tones from leaking in.
-    const double hann = 0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(count));
+    const double hann =
+        0.5 - 0.5 * std::cos(2.0 * std::numbers::pi * static_cast<double>(i) / static_cast<double>(count));
     const double s0 = samples[begin + i] * hann + coeff * s1 - s2;
     s2 = s1;
     s1 = s0;

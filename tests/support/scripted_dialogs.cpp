@@ -12,10 +12,13 @@ MessageResult ScriptedDialogs::Message(QWidget*, MessageKind kind, const QString
     return a;
   }
   switch (buttons) {
-    case MessageButtons::Cancel: return MessageResult::Cancel;
+    case MessageButtons::Cancel:
+      return MessageResult::Cancel;
     case MessageButtons::YesNo:
-    case MessageButtons::YesNoCancel: return MessageResult::Yes;
-    default: return MessageResult::Ok;
+    case MessageButtons::YesNoCancel:
+      return MessageResult::Yes;
+    default:
+      return MessageResult::Ok;
   }
 }
 
@@ -41,7 +44,9 @@ QString ScriptedDialogs::OpenFile(QWidget*, const FileDialogOptions& options) {
   return a;
 }
 
-QString ScriptedDialogs::SaveFile(QWidget* parent, const FileDialogOptions& options) { return OpenFile(parent, options); }
+QString ScriptedDialogs::SaveFile(QWidget* parent, const FileDialogOptions& options) {
+  return OpenFile(parent, options);
+}
 
 bool ScriptedDialogs::Print(QWidget*, QPrinter& printer) {
   ++printDialogs;

@@ -7,8 +7,8 @@
 namespace strumbly::test {
 
 QPixmap RenderAt(QWidget& widget, qreal dpr) {
-  QPixmap picture(QSize(static_cast<int>(std::ceil(widget.width() * dpr)),
-                        static_cast<int>(std::ceil(widget.height() * dpr))));
+  QPixmap picture(
+      QSize(static_cast<int>(std::ceil(widget.width() * dpr)), static_cast<int>(std::ceil(widget.height() * dpr))));
   picture.setDevicePixelRatio(dpr);
   picture.fill(Qt::transparent);
   widget.render(&picture);

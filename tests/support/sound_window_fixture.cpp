@@ -13,7 +13,9 @@ void SoundWindowTest::SetSong(const QStringList& lines, int tempo) {
   window->sheet().SelectLine(0, false);
 }
 
-void SoundWindowTest::After(int ms, std::function<void()> action) { QTimer::singleShot(ms, window.get(), std::move(action)); }
+void SoundWindowTest::After(int ms, std::function<void()> action) {
+  QTimer::singleShot(ms, window.get(), std::move(action));
+}
 
 void SoundWindowTest::PressPlay(Qt::MouseButton button) { QTest::mousePress(window->btnPlay, button); }
 

@@ -36,9 +36,9 @@ std::optional<TimedCapture> CaptureTimedNotes(const std::string& soundFont, cons
   TimedCapture capture;
   std::vector<std::int64_t> expected;
   // A sender must wake before the output has rendered past the note's frame.
-  const auto budget = std::chrono::microseconds(
-      (SynthEngine::kLatencyFrames - SynthEngine::kPeriodFrames - SynthEngine::kBlockFrames) * 1000000LL /
-      SynthEngine::kSampleRate);
+  const auto budget =
+      std::chrono::microseconds((SynthEngine::kLatencyFrames - SynthEngine::kPeriodFrames - SynthEngine::kBlockFrames) *
+                                1000000LL / SynthEngine::kSampleRate);
   {
     auto synth = SynthEngine::Load(soundFont);
     if (!synth) return std::nullopt;
@@ -64,7 +64,8 @@ std::optional<TimedCapture> CaptureTimedNotes(const std::string& soundFont, cons
   const auto onsets = FindOnsets(*audio, 0.01f);
   capture.onsetsFound = onsets.size();
   for (std::size_t i = 0; i < std::min(onsets.size(), expected.size()); ++i)
-    capture.errorsMs.push_back(onsets[i] * 1000.0 - static_cast<double>(expected[i]) * 1000.0 / SynthEngine::kSampleRate);
+    capture.errorsMs.push_back(onsets[i] * 1000.0 -
+                               static_cast<double>(expected[i]) * 1000.0 / SynthEngine::kSampleRate);
   capture.sentInTime.resize(capture.errorsMs.size());
   std::size_t sound = 0;
   while (sound < audio->samples.size() && std::fabs(audio->samples[sound]) < 1e-4f) ++sound;

@@ -10,11 +10,20 @@ std::string XmlEscaped(std::string_view text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '&': out += "&amp;"; break;
-      case '<': out += "&lt;"; break;
-      case '>': out += "&gt;"; break;
-      case '"': out += "&quot;"; break;
-      default: out += c;
+      case '&':
+        out += "&amp;";
+        break;
+      case '<':
+        out += "&lt;";
+        break;
+      case '>':
+        out += "&gt;";
+        break;
+      case '"':
+        out += "&quot;";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -25,11 +34,20 @@ std::string StringValue(std::string_view text) {
   std::string out;
   for (char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\t': out += "\\t"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -79,10 +97,16 @@ std::string NormalizeExtension(std::string_view extension) {
 std::string MimePackageText(const FileTypeInfo& type) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-         "  <mime-type type=\"" + XmlEscaped(type.mimeType) + "\">\n"
-         "    <comment>" + XmlEscaped(type.description) + "</comment>\n"
+         "  <mime-type type=\"" +
+         XmlEscaped(type.mimeType) +
+         "\">\n"
+         "    <comment>" +
+         XmlEscaped(type.description) +
+         "</comment>\n"
          "    <sub-class-of type=\"text/plain\"/>\n"
-         "    <glob pattern=\"*" + XmlEscaped(NormalizeExtension(type.extension)) + "\"/>\n"
+         "    <glob pattern=\"*" +
+         XmlEscaped(NormalizeExtension(type.extension)) +
+         "\"/>\n"
          "  </mime-type>\n"
          "</mime-info>\n";
 }
@@ -118,7 +142,9 @@ std::string DesktopEntryText(const FileTypeInfo& type) {
   std::string text =
       "[Desktop Entry]\n"
       "Type=Application\n"
-      "Name=" + StringValue(type.appName) + "\n"
+      "Name=" +
+      StringValue(type.appName) +
+      "\n"
       // As the installed entry says, so the user's own menu entry loses
       // nothing when it takes the installed one's place.
       "GenericName=Guitar Chord Editor\n";
@@ -127,7 +153,9 @@ std::string DesktopEntryText(const FileTypeInfo& type) {
   text += "Icon=" + (type.iconPath.empty() ? std::string("strumbly") : StringValue(type.iconPath)) + "\n";
   text +=
       "Terminal=false\n"
-      "MimeType=" + type.mimeType + ";\n"
+      "MimeType=" +
+      type.mimeType +
+      ";\n"
       "Categories=AudioVideo;Audio;Music;\n";
   return text;
 }

@@ -58,11 +58,21 @@ std::string EscapeIniValue(std::string_view value) {
   if (!value.empty() && value.front() == '@') body += '@';
   for (char c : value) {
     switch (c) {
-      case '\\': body += "\\\\"; break;
-      case '"': body += "\\\""; break;
-      case '\n': body += "\\n"; break;
-      case '\r': body += "\\r"; break;
-      case '\t': body += "\\t"; break;
+      case '\\':
+        body += "\\\\";
+        break;
+      case '"':
+        body += "\\\"";
+        break;
+      case '\n':
+        body += "\\n";
+        break;
+      case '\r':
+        body += "\\r";
+        break;
+      case '\t':
+        body += "\\t";
+        break;
       case ';':
       case ',':
       case '=':
@@ -99,13 +109,27 @@ std::optional<std::string> UnescapeIniValue(std::string_view text) {
     }
     const char e = text[++i];
     switch (e) {
-      case 'a': out += '\a'; break;
-      case 'b': out += '\b'; break;
-      case 'f': out += '\f'; break;
-      case 'n': out += '\n'; break;
-      case 'r': out += '\r'; break;
-      case 't': out += '\t'; break;
-      case 'v': out += '\v'; break;
+      case 'a':
+        out += '\a';
+        break;
+      case 'b':
+        out += '\b';
+        break;
+      case 'f':
+        out += '\f';
+        break;
+      case 'n':
+        out += '\n';
+        break;
+      case 'r':
+        out += '\r';
+        break;
+      case 't':
+        out += '\t';
+        break;
+      case 'v':
+        out += '\v';
+        break;
       case 'x': {
         unsigned code = 0;
         int digits = 0;
@@ -113,11 +137,14 @@ std::optional<std::string> UnescapeIniValue(std::string_view text) {
           code = code * 16 + static_cast<unsigned>(HexDigit(text[++i]));
           ++digits;
         }
-        if (digits == 0) out += 'x';
-        else AppendUtf8(out, code);
+        if (digits == 0)
+          out += 'x';
+        else
+          AppendUtf8(out, code);
         break;
       }
-      default: out += e;  // \\ \" \' \? \; \, \= and anything unknown
+      default:
+        out += e;  // \\ \" \' \? \; \, \= and anything unknown
     }
   }
   if (quoted) return std::nullopt;
@@ -149,8 +176,7 @@ IniFile IniFile::Parse(std::string_view text) {
     }
     const std::size_t eq = line.find('=');
     const std::string_view name = eq == std::string_view::npos ? std::string_view{} : Trim(line.substr(0, eq));
-    std::optional<std::string> value =
-        name.empty() ? std::nullopt : UnescapeIniValue(line.substr(eq + 1));
+    std::optional<std::string> value = name.empty() ? std::nullopt : UnescapeIniValue(line.substr(eq + 1));
     if (!value) {
       ini.badLines_.push_back(number);
       continue;
@@ -164,8 +190,10 @@ IniFile IniFile::Parse(std::string_view text) {
 void IniFile::Add(std::size_t section, std::string_view name, std::string&& value) {
   std::vector<Entry>& entries = sections_[section].entries;
   const auto [it, added] = index_.try_emplace(KeyOf(sections_[section].name, name), section, entries.size());
-  if (added) entries.push_back({std::string(name), std::move(value)});
-  else entries[it->second.second] = {std::string(name), std::move(value)};
+  if (added)
+    entries.push_back({std::string(name), std::move(value)});
+  else
+    entries[it->second.second] = {std::string(name), std::move(value)};
 }
 
 std::size_t IniFile::SectionFor(std::string_view section) {

@@ -29,19 +29,27 @@ int MarkerShapeCodeOfItem(int item) { return item > 1 ? item + 2 : item; }
 
 int OctaveItem(int octave) {
   switch (octave) {
-    case -12: return 0;
-    case 0: return 1;
-    case 12: return 2;
-    default: return -1;
+    case -12:
+      return 0;
+    case 0:
+      return 1;
+    case 12:
+      return 2;
+    default:
+      return -1;
   }
 }
 
 std::optional<int> OctaveOfItem(int item) {
   switch (item) {
-    case 0: return -12;
-    case 1: return 0;
-    case 2: return 12;
-    default: return std::nullopt;
+    case 0:
+      return -12;
+    case 1:
+      return 0;
+    case 2:
+      return 12;
+    default:
+      return std::nullopt;
   }
 }
 

@@ -55,12 +55,18 @@ std::optional<RecoveredSong> ParseRecovery(std::string_view text) {
     const std::size_t eq = line.find('=');
     if (eq == std::string_view::npos) continue;
     const std::string_view key = line.substr(0, eq), value = line.substr(eq + 1);
-    if (key == "File") song.fileName = UnescapeIniValue(value).value_or(song.fileName);
-    else if (key == "Patch") ReadNumber(value, song.patch);
-    else if (key == "Tuning") ReadNumber(value, song.tuning);
-    else if (key == "Tempo") ReadNumber(value, song.tempo);
-    else if (key == "Duration") song.duration = UnescapeIniValue(value).value_or(song.duration);
-    else if (key == "Line") ReadNumber(value, song.currentLine);
+    if (key == "File")
+      song.fileName = UnescapeIniValue(value).value_or(song.fileName);
+    else if (key == "Patch")
+      ReadNumber(value, song.patch);
+    else if (key == "Tuning")
+      ReadNumber(value, song.tuning);
+    else if (key == "Tempo")
+      ReadNumber(value, song.tempo);
+    else if (key == "Duration")
+      song.duration = UnescapeIniValue(value).value_or(song.duration);
+    else if (key == "Line")
+      ReadNumber(value, song.currentLine);
     else if (key == "Lines") {
       ReadNumber(value, count);
       break;

@@ -6,8 +6,7 @@
 namespace strumbly {
 
 std::optional<std::int32_t> ReadSettingInteger(const std::string& text) {
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'))
-    return ReadInteger("$" + text.substr(2));
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) return ReadInteger("$" + text.substr(2));
   return ReadInteger(text);
 }
 

@@ -35,7 +35,7 @@ struct Settings {
   std::string LastDir;
   std::string InstallDir;
   std::int32_t MarkerColor = 16776960;  // blue * 65536 + green * 256 + red: aqua
-  std::uint8_t MarkerShape = 5;          // 0 rectangle, 1 square, 4 ellipse, 5 circle
+  std::uint8_t MarkerShape = 5;         // 0 rectangle, 1 square, 4 ellipse, 5 circle
   // Midi
   bool ExternalMIDI = false;
   std::int32_t Device = -1;

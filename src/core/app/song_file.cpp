@@ -25,13 +25,23 @@ bool IsValidUtf8(std::string_view s) {
   std::size_t i = 0;
   while (i < s.size()) {
     const auto c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) { ++i; continue; }
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
     std::size_t len;
     std::uint32_t cp;
-    if ((c & 0xE0) == 0xC0) { len = 2; cp = c & 0x1F; }
-    else if ((c & 0xF0) == 0xE0) { len = 3; cp = c & 0x0F; }
-    else if ((c & 0xF8) == 0xF0) { len = 4; cp = c & 0x07; }
-    else return false;
+    if ((c & 0xE0) == 0xC0) {
+      len = 2;
+      cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+      len = 3;
+      cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+      len = 4;
+      cp = c & 0x07;
+    } else
+      return false;
     if (i + len > s.size()) return false;
     for (std::size_t k = 1; k < len; ++k) {
       const auto d = static_cast<unsigned char>(s[i + k]);
@@ -68,9 +78,7 @@ std::string DecodeSongText(std::string_view bytes) {
   return IsValidUtf8(bytes) ? std::string(bytes) : Latin1ToUtf8(bytes);
 }
 
-bool HasInfoPrefix(std::string_view line, int index) {
-  return line.substr(0, 8) == kInfoPrefixes[index];
-}
+bool HasInfoPrefix(std::string_view line, int index) { return line.substr(0, 8) == kInfoPrefixes[index]; }
 
 std::optional<std::int32_t> InfoValue(std::string_view line) {
   if (line.size() <= 8) return std::nullopt;
@@ -85,12 +93,18 @@ SongText ReadSongText(std::string_view bytes) {
     return i < song.lines.size() ? std::string_view(song.lines[i]) : std::string_view();
   };
   bool all = HasInfoPrefix(line(0), 0);
-  if (HasInfoPrefix(line(1), 1)) song.patch = InfoValue(line(1)).value_or(kDefaultPatch);
-  else all = false;
-  if (HasInfoPrefix(line(2), 2)) song.tuning = InfoValue(line(2)).value_or(kStandardTuningTag);
-  else all = false;
-  if (HasInfoPrefix(line(3), 3)) song.tempo = InfoValue(line(3)).value_or(kDefaultTempo);
-  else all = false;
+  if (HasInfoPrefix(line(1), 1))
+    song.patch = InfoValue(line(1)).value_or(kDefaultPatch);
+  else
+    all = false;
+  if (HasInfoPrefix(line(2), 2))
+    song.tuning = InfoValue(line(2)).value_or(kStandardTuningTag);
+  else
+    all = false;
+  if (HasInfoPrefix(line(3), 3))
+    song.tempo = InfoValue(line(3)).value_or(kDefaultTempo);
+  else
+    all = false;
   song.allFourInfo = all;
   if (all) song.lines.erase(song.lines.begin(), song.lines.begin() + 4);
   return song;

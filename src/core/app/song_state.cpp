@@ -13,9 +13,7 @@ void SongState::AdoptFileName(const std::string& path, NameSource source) {
   for (const auto& listener : nameListeners_) listener(fileName_, source);
 }
 
-void SongState::OnFileNameAdopted(NameListener listener) {
-  nameListeners_.push_back(std::move(listener));
-}
+void SongState::OnFileNameAdopted(NameListener listener) { nameListeners_.push_back(std::move(listener)); }
 
 void SongState::SetPatch(std::uint8_t patch) {
   patch_ = patch;

@@ -56,7 +56,8 @@ std::optional<MarkerPlace> ParseMarkerName(std::string_view name) {
 
 std::array<std::uint8_t, 6> SingleNotePitches(int stringIndex, int fret) {
   std::array<std::uint8_t, 6> pitches{SilentPitch, SilentPitch, SilentPitch, SilentPitch, SilentPitch, SilentPitch};
-  if (stringIndex >= 0 && stringIndex < 6) pitches[static_cast<std::size_t>(stringIndex)] = StandardPitch(stringIndex, fret);
+  if (stringIndex >= 0 && stringIndex < 6)
+    pitches[static_cast<std::size_t>(stringIndex)] = StandardPitch(stringIndex, fret);
   return pitches;
 }
 

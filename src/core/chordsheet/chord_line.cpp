@@ -18,14 +18,36 @@ std::int32_t DurationValue(std::string_view code, std::int32_t whole) {
   if (code.size() != 1) return 0;
   int divisor;
   switch (code[0]) {
-    case 'W': case 'w': divisor = 1; break;
-    case 'H': case 'h': divisor = 2; break;
-    case 'Q': case 'q': divisor = 4; break;
-    case 'E': case 'e': divisor = 8; break;
-    case 'S': case 's': divisor = 16; break;
-    case 'T': case 't': divisor = 32; break;
-    case 'F': case 'f': divisor = 64; break;
-    default: return 0;
+    case 'W':
+    case 'w':
+      divisor = 1;
+      break;
+    case 'H':
+    case 'h':
+      divisor = 2;
+      break;
+    case 'Q':
+    case 'q':
+      divisor = 4;
+      break;
+    case 'E':
+    case 'e':
+      divisor = 8;
+      break;
+    case 'S':
+    case 's':
+      divisor = 16;
+      break;
+    case 'T':
+    case 't':
+      divisor = 32;
+      break;
+    case 'F':
+    case 'f':
+      divisor = 64;
+      break;
+    default:
+      return 0;
   }
   const std::int32_t plain = whole / divisor;
   return dotted ? plain + plain / 2 : plain;
@@ -120,7 +142,8 @@ std::string FormatChordLine(const ChordRecord& record) {
   line += ", ";
   for (int i = 5; i >= 0; --i) {
     const auto fret = record.Frets[static_cast<std::size_t>(i)];
-    if (fret == NotPlayed) line += "x, ";
+    if (fret == NotPlayed)
+      line += "x, ";
     else {
       line += std::to_string(fret);
       line += ", ";

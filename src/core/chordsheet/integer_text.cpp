@@ -13,10 +13,14 @@ std::optional<std::int32_t> ReadInteger(std::string_view text) {
     for (; i < text.size(); ++i) {
       const char c = text[i];
       int d;
-      if (c >= '0' && c <= '9') d = c - '0';
-      else if (c >= 'a' && c <= 'f') d = c - 'a' + 10;
-      else if (c >= 'A' && c <= 'F') d = c - 'A' + 10;
-      else return std::nullopt;
+      if (c >= '0' && c <= '9')
+        d = c - '0';
+      else if (c >= 'a' && c <= 'f')
+        d = c - 'a' + 10;
+      else if (c >= 'A' && c <= 'F')
+        d = c - 'A' + 10;
+      else
+        return std::nullopt;
       v = v * 16 + static_cast<std::uint64_t>(d);
       if (v > 0xFFFFFFFFull) return std::nullopt;
     }

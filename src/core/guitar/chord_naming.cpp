@@ -47,9 +47,9 @@ constexpr std::array<ChordKindInfo, kChordKindCount> kKinds = {{
 // How readily a guitarist reaches for each kind when two names fit the same
 // notes over the same bass: triads before sevenths before colourings.
 constexpr std::array<ChordKind, kChordKindCount> kLikeliness = {
-    ChordKind::Major,  ChordKind::Minor,    ChordKind::Seventh,    ChordKind::Minor7,    ChordKind::Major7,
-    ChordKind::Sus4,   ChordKind::Sus2,     ChordKind::Sixth,      ChordKind::Minor6,    ChordKind::Add9,
-    ChordKind::Ninth,  ChordKind::Seventh4, ChordKind::Diminished, ChordKind::Dim7,      ChordKind::HalfDim,
+    ChordKind::Major,     ChordKind::Minor,    ChordKind::Seventh,    ChordKind::Minor7, ChordKind::Major7,
+    ChordKind::Sus4,      ChordKind::Sus2,     ChordKind::Sixth,      ChordKind::Minor6, ChordKind::Add9,
+    ChordKind::Ninth,     ChordKind::Seventh4, ChordKind::Diminished, ChordKind::Dim7,   ChordKind::HalfDim,
     ChordKind::Augmented, ChordKind::Power,
 };
 
@@ -123,7 +123,8 @@ std::optional<ChordSpelling> ParseChordName(std::string_view name) {
   chord.root = *root;
   const std::size_t slash = name.find('/');
   const std::string_view suffix = name.substr(0, slash);
-  const auto kind = std::find_if(kKinds.begin(), kKinds.end(), [&](const ChordKindInfo& k) { return suffix == k.suffix; });
+  const auto kind =
+      std::find_if(kKinds.begin(), kKinds.end(), [&](const ChordKindInfo& k) { return suffix == k.suffix; });
   if (kind == kKinds.end()) return std::nullopt;
   chord.kind = kind->kind;
   if (slash != std::string_view::npos) {

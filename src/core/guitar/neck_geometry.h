@@ -37,7 +37,7 @@ inline constexpr double kBoardBottomAtEnd = 117.0;
 
 struct PixelRect {
   int x = 0, y = 0, width = 0, height = 0;
-  int right() const { return x + width; }   // exclusive
+  int right() const { return x + width; }    // exclusive
   int bottom() const { return y + height; }  // exclusive
   friend bool operator==(const PixelRect&, const PixelRect&) = default;
 };
@@ -55,9 +55,7 @@ double FretSpaceCentreX(int fret);
 double StringY(int stringNumber);
 
 // Top of the marker row of string 1 to 6.
-inline constexpr int MarkerRowTop(int stringNumber) {
-  return kFirstMarkerRowTop + kMarkerRowStep * (stringNumber - 1);
-}
+inline constexpr int MarkerRowTop(int stringNumber) { return kFirstMarkerRowTop + kMarkerRowStep * (stringNumber - 1); }
 
 // The marker of string 1..6 at fret 0..18: its row, and the column of the
 // fret's finger space. Neighbouring columns meet without gap or overlap;

@@ -25,8 +25,8 @@ ChordListResult BuildChordList(int lineCount, const LineTextAt& lineAt, ChordLis
 }
 
 ChordListResult BuildChordList(const std::vector<std::string>& lines, ChordList& list) {
-  return BuildChordList(static_cast<int>(lines.size()), [&lines](int i) { return lines[static_cast<std::size_t>(i)]; },
-                        list);
+  return BuildChordList(
+      static_cast<int>(lines.size()), [&lines](int i) { return lines[static_cast<std::size_t>(i)]; }, list);
 }
 
 void ComputeDurations(ChordList& list, std::int32_t wholeLength) {

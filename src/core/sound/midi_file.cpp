@@ -23,7 +23,8 @@ class ByteWriter {
     return at;
   }
   void FillLength(std::size_t at, std::uint32_t length) {
-    for (int i = 0; i < 4; ++i) out_[at + static_cast<std::size_t>(i)] = static_cast<char>((length >> (24 - 8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+      out_[at + static_cast<std::size_t>(i)] = static_cast<char>((length >> (24 - 8 * i)) & 0xFF);
   }
   std::string& out() { return out_; }
 

@@ -44,8 +44,8 @@ std::string CentredTabLine(const std::string& text) {
   return std::string(blanks > 0 ? static_cast<std::size_t>(blanks) : 0, ' ') + text;
 }
 
-std::vector<std::string> AsciiTabLines(const TabLayout& layout, const std::string& tuningText,
-                                       const std::string& title, const std::string& subtitle) {
+std::vector<std::string> AsciiTabLines(const TabLayout& layout, const std::string& tuningText, const std::string& title,
+                                       const std::string& subtitle) {
   std::vector<std::string> lines;
   lines.reserve(7 + static_cast<std::size_t>(layout.Rows()) * 8);
   lines.emplace_back();

@@ -18,8 +18,8 @@ inline int BarDash(int n) { return (38 - n) / (n + 1); }
 // The lines of the text box: the header (an empty line, the tuning, an empty
 // line, the centred title and subtitle, an empty line), six rows and two
 // empty lines for every row of two bars, and a closing empty line.
-std::vector<std::string> AsciiTabLines(const TabLayout& layout, const std::string& tuningText,
-                                       const std::string& title, const std::string& subtitle);
+std::vector<std::string> AsciiTabLines(const TabLayout& layout, const std::string& tuningText, const std::string& title,
+                                       const std::string& subtitle);
 
 // The .tab file: every line followed by CR LF.
 std::string AsciiTabFileText(const std::vector<std::string>& lines);

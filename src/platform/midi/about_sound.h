@@ -11,7 +11,7 @@
 namespace strumbly {
 
 struct PhraseNote {
-  int step;    // when it starts, in steps from the phrase's start
+  int step;  // when it starts, in steps from the phrase's start
   int key;
   int length;  // in steps
 };

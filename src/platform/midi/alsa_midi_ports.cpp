@@ -58,12 +58,17 @@ MidiOpenResult AlsaMidiPorts::Open(int index) {
   } catch (const RtMidiError& e) {
     switch (e.getType()) {
       case RtMidiError::INVALID_PARAMETER:
-      case RtMidiError::INVALID_DEVICE: return MidiOpenResult::BadDeviceId;
-      case RtMidiError::MEMORY_ERROR: return MidiOpenResult::NoMemory;
-      case RtMidiError::NO_DEVICES_FOUND: return MidiOpenResult::NoDevice;
+      case RtMidiError::INVALID_DEVICE:
+        return MidiOpenResult::BadDeviceId;
+      case RtMidiError::MEMORY_ERROR:
+        return MidiOpenResult::NoMemory;
+      case RtMidiError::NO_DEVICES_FOUND:
+        return MidiOpenResult::NoDevice;
       // The connection to the port was refused: another program holds it.
-      case RtMidiError::DRIVER_ERROR: return MidiOpenResult::Allocated;
-      default: return MidiOpenResult::Error;
+      case RtMidiError::DRIVER_ERROR:
+        return MidiOpenResult::Allocated;
+      default:
+        return MidiOpenResult::Error;
     }
   }
   return client->isPortOpen() ? MidiOpenResult::Ok : MidiOpenResult::Error;
@@ -76,8 +81,7 @@ void AlsaMidiPorts::Send(const ShortMessage& m) {
   const std::size_t size = (m.Kind() == 0xC0 || m.Kind() == 0xD0) ? 2 : 3;
   try {
     client_->sendMessage(bytes, size);
-  } catch (const RtMidiError&) {
-  }
+  } catch (const RtMidiError&) {}
 }
 
 void AlsaMidiPorts::Close() {

@@ -42,9 +42,12 @@ std::string Lower(std::string s) {
 
 int SndFormat(AudioFileFormat format) {
   switch (format) {
-    case AudioFileFormat::Wav: return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    case AudioFileFormat::Flac: return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
-    case AudioFileFormat::Ogg: return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
+    case AudioFileFormat::Wav:
+      return SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    case AudioFileFormat::Flac:
+      return SF_FORMAT_FLAC | SF_FORMAT_PCM_16;
+    case AudioFileFormat::Ogg:
+      return SF_FORMAT_OGG | SF_FORMAT_VORBIS;
   }
   return 0;
 }
@@ -114,10 +117,14 @@ class SoundFile {
 bool AudioFormatForPath(const std::string& path, AudioFileFormat* format) {
   const std::string ext = Lower(std::filesystem::path(path).extension().string());
   AudioFileFormat f;
-  if (ext == ".wav") f = AudioFileFormat::Wav;
-  else if (ext == ".flac") f = AudioFileFormat::Flac;
-  else if (ext == ".ogg") f = AudioFileFormat::Ogg;
-  else return false;
+  if (ext == ".wav")
+    f = AudioFileFormat::Wav;
+  else if (ext == ".flac")
+    f = AudioFileFormat::Flac;
+  else if (ext == ".ogg")
+    f = AudioFileFormat::Ogg;
+  else
+    return false;
   if (format) *format = f;
   return true;
 }

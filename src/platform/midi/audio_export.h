@@ -18,19 +18,19 @@ enum class AudioFileFormat { Wav, Flac, Ogg };
 bool AudioFormatForPath(const std::string& path, AudioFileFormat* format);
 
 struct AudioExportJob {
-  ChordList chords;            // as BuildChordList gives it; durations are worked out here
-  int program = 25;            // 0-based General MIDI program
-  int tempo = 120;             // quarter notes per minute
+  ChordList chords;                                    // as BuildChordList gives it; durations are worked out here
+  int program = 25;                                    // 0-based General MIDI program
+  int tempo = 120;                                     // quarter notes per minute
   std::array<int, 6> tuningOffsets{0, 0, 0, 0, 0, 0};  // string 1 first
-  std::string soundFontSetting;  // the user's soundfont, empty for the usual
-  std::string path;              // the file to write; its extension gives the format
+  std::string soundFontSetting;                        // the user's soundfont, empty for the usual
+  std::string path;                                    // the file to write; its extension gives the format
 };
 
 struct AudioExportResult {
   bool ok = false;
   bool cancelled = false;
-  std::string error;     // why it failed, for the user
-  double seconds = 0;    // length of the audio written
+  std::string error;   // why it failed, for the user
+  double seconds = 0;  // length of the audio written
 };
 
 // Told the part done so far (0..1) now and then; giving back false cancels

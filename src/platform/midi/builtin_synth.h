@@ -4,9 +4,9 @@
 // that opening it later costs nothing and the first chord does not wait.
 #include <chrono>
 #include <condition_variable>
-#include <optional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 

@@ -15,8 +15,7 @@ namespace strumbly {
 class MidiOutPort {
  public:
   // Both must outlive the port.
-  MidiOutPort(MidiOutputService& service, const Settings& settings)
-      : service_(&service), settings_(&settings) {}
+  MidiOutPort(MidiOutputService& service, const Settings& settings) : service_(&service), settings_(&settings) {}
   ~MidiOutPort() { CloseMidiPort(); }
   MidiOutPort(const MidiOutPort&) = delete;
   MidiOutPort& operator=(const MidiOutPort&) = delete;

@@ -15,8 +15,8 @@ enum class MidiOpenResult {
   Allocated,    // another program holds the device
   NoMemory,
   InvalidParam,
-  NoDevice,     // no soundfont or no audio output, or no MIDI service at all
-  Error,        // anything else
+  NoDevice,  // no soundfont or no audio output, or no MIDI service at all
+  Error,     // anything else
 };
 
 // The user's text for a result; empty for Ok.

@@ -105,9 +105,14 @@ SynthEngine::~SynthEngine() {
 void SynthEngine::Apply(const ShortMessage& m) {
   const int channel = m.Channel();
   switch (m.Kind()) {
-    case kNoteOnStatus: fluid_synth_noteon(Y(synth_), channel, m.data1 & 0x7F, m.data2 & 0x7F); break;
-    case kNoteOffStatus: fluid_synth_noteoff(Y(synth_), channel, m.data1 & 0x7F); break;
-    default: break;
+    case kNoteOnStatus:
+      fluid_synth_noteon(Y(synth_), channel, m.data1 & 0x7F, m.data2 & 0x7F);
+      break;
+    case kNoteOffStatus:
+      fluid_synth_noteoff(Y(synth_), channel, m.data1 & 0x7F);
+      break;
+    default:
+      break;
   }
 }
 

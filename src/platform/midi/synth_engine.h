@@ -59,8 +59,8 @@ class SynthEngine {
   // For offline use, cpuCores above 1 renders the voices on that many
   // threads, and another sample rate may be chosen (the output and its
   // clock keep kSampleRate).
-  static std::unique_ptr<SynthEngine> Load(const std::string& soundFont, std::string* error = nullptr,
-                                           int cpuCores = 1, int sampleRate = kSampleRate);
+  static std::unique_ptr<SynthEngine> Load(const std::string& soundFont, std::string* error = nullptr, int cpuCores = 1,
+                                           int sampleRate = kSampleRate);
   ~SynthEngine();
   SynthEngine(const SynthEngine&) = delete;
   SynthEngine& operator=(const SynthEngine&) = delete;
@@ -119,7 +119,7 @@ class SynthEngine {
   void* settings_ = nullptr;  // fluid_settings_t
   void* synth_ = nullptr;     // fluid_synth_t
   int soundFontId_ = -1;
-  void* driver_ = nullptr;    // fluid_audio_driver_t
+  void* driver_ = nullptr;  // fluid_audio_driver_t
 
   std::mutex programMutex_;
   std::array<int, 16> programs_{-1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1};

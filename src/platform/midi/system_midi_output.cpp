@@ -32,17 +32,27 @@ MidiOpenResult SystemMidiOutput::Open(int id) {
 
 void SystemMidiOutput::Send(const ShortMessage& message) {
   switch (open_) {
-    case Target::Synth: BuiltinSynth::Instance().Send(message); break;
-    case Target::Port: ports_.Send(message); break;
-    case Target::None: break;
+    case Target::Synth:
+      BuiltinSynth::Instance().Send(message);
+      break;
+    case Target::Port:
+      ports_.Send(message);
+      break;
+    case Target::None:
+      break;
   }
 }
 
 void SystemMidiOutput::SendAt(const ShortMessage& message, std::chrono::steady_clock::time_point at) {
   switch (open_) {
-    case Target::Synth: BuiltinSynth::Instance().SendAt(message, at); break;
-    case Target::Port: ports_.Send(message); break;
-    case Target::None: break;
+    case Target::Synth:
+      BuiltinSynth::Instance().SendAt(message, at);
+      break;
+    case Target::Port:
+      ports_.Send(message);
+      break;
+    case Target::None:
+      break;
   }
 }
 

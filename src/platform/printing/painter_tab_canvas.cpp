@@ -25,8 +25,7 @@ QFont TabQFont(const TabFont& font) {
   return f;
 }
 
-PainterTabCanvas::PainterTabCanvas(QPainter& painter, QPagedPaintDevice* pages)
-    : painter_(painter), pages_(pages) {
+PainterTabCanvas::PainterTabCanvas(QPainter& painter, QPagedPaintDevice* pages) : painter_(painter), pages_(pages) {
   painter_.setPen(QPen(Qt::black, 0));
   painter_.setBackgroundMode(Qt::TransparentMode);
 }

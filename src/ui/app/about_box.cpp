@@ -65,8 +65,10 @@ void TfrmAbout::hideEvent(QHideEvent* e) {
 void TfrmAbout::changeEvent(QEvent* e) {
   QDialog::changeEvent(e);
   if (e->type() != QEvent::ActivationChange || !isVisible()) return;
-  if (isActiveWindow()) StartSound();
-  else StopSound();
+  if (isActiveWindow())
+    StartSound();
+  else
+    StopSound();
 }
 
 }  // namespace strumbly

@@ -57,7 +57,8 @@ int RunStrumbly(int argc, char** argv) {
   main.CreateOtherWindows();
   // A kill, Ctrl+C or the end of the session closes the window the clean way.
   TerminationSignals termination;
-  QObject::connect(&termination, &TerminationSignals::terminationRequested, &main, [&main] { main.CloseWithoutQuestions(); });
+  QObject::connect(&termination, &TerminationSignals::terminationRequested, &main,
+                   [&main] { main.CloseWithoutQuestions(); });
   main.show();
   return QApplication::exec();
 }

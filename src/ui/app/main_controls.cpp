@@ -257,8 +257,9 @@ void TfrmMain::LayoutControls() {
   const int decoration = outer.height() - this->height();  // title bar, when there is one
 
   grpPlayControls->move(width - grpPlayControls->width() - 12, grpPlayControls->y());
-  RichEdit1->resize(std::max(80, grpPlayControls->x() - RichEdit1->x() - 7),
-                    std::max(60, height - statusBar()->height() - RichEdit1->y() - 50 + (50 - menuHeight - decoration)));
+  RichEdit1->resize(
+      std::max(80, grpPlayControls->x() - RichEdit1->x() - 7),
+      std::max(60, height - statusBar()->height() - RichEdit1->y() - 50 + (50 - menuHeight - decoration)));
   pnlPlayButtons->move(r + (width - r) / 2 - pnlPlayButtons->width() / 2, 44);
   btnNewChord->move(r + (width - r) / 2 - btnNewChord->width() / 2, 110);
   grpEditControls->move(5, b + (height - b - 64) / 2 - grpEditControls->height() / 2);

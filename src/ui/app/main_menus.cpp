@@ -19,8 +19,7 @@ QAction* TfrmMain::AddItem(QMenu* menu, const char* name, const QString& caption
   a->setStatusTip(hint);
   a->setShortcut(shortcut);
   a->setShortcutContext(Qt::WindowShortcut);
-  if (handler)
-    connect(a, &QAction::triggered, this, [this, handler = std::move(handler)] { RunCommand(handler); });
+  if (handler) connect(a, &QAction::triggered, this, [this, handler = std::move(handler)] { RunCommand(handler); });
   return a;
 }
 
@@ -37,8 +36,8 @@ void TfrmMain::BuildMenus() {
   };
 
   File1 = menu("File1", "&File", "File-related operations.");
-  AddItem(File1, "New1", "&New", "Create a new chord list with one initial chord definition.",
-          QKeySequence("Ctrl+N"), [this] { songFiles_->New1Click(); });
+  AddItem(File1, "New1", "&New", "Create a new chord list with one initial chord definition.", QKeySequence("Ctrl+N"),
+          [this] { songFiles_->New1Click(); });
   AddItem(File1, "Open1", "&Open...", "Load an existing chord list.", QKeySequence("Ctrl+O"),
           [this] { songFiles_->Open1Click(); });
   AddItem(File1, "Save1", "&Save...", "Save chord list using current file name.", QKeySequence("Ctrl+S"),
@@ -64,14 +63,12 @@ void TfrmMain::BuildMenus() {
   Edit1 = menu("Edit1", "&Edit", "Chord list editing operations.");
   AddItem(Edit1, "Undo1", "&Undo", "Undo most recent edit.", QKeySequence("Ctrl+Z"), [this] { Undo1Click(); });
   Edit1->addSeparator();
-  AddItem(Edit1, "Cut1", "Cu&t", "Remove selected text to Clipboard.", QKeySequence("Ctrl+X"),
-          [this] { Cut1Click(); });
+  AddItem(Edit1, "Cut1", "Cu&t", "Remove selected text to Clipboard.", QKeySequence("Ctrl+X"), [this] { Cut1Click(); });
   AddItem(Edit1, "Copy1", "&Copy", "Copy selected text to Clipboard.", QKeySequence("Ctrl+C"),
           [this] { Copy1Click(); });
-  AddItem(Edit1, "Paste1", "&Paste", "Paste text from Clipboard.", QKeySequence("Ctrl+V"),
-          [this] { Paste1Click(); });
-  AddItem(Edit1, "Delete1", "&Delete", "Delete selected text without writing to Clipboard.",
-          QKeySequence("Ctrl+Del"), [this] { Delete1Click(); });
+  AddItem(Edit1, "Paste1", "&Paste", "Paste text from Clipboard.", QKeySequence("Ctrl+V"), [this] { Paste1Click(); });
+  AddItem(Edit1, "Delete1", "&Delete", "Delete selected text without writing to Clipboard.", QKeySequence("Ctrl+Del"),
+          [this] { Delete1Click(); });
   AddItem(Edit1, "SelectAll1", "Select &All", "Select all lines in chord list.", {}, [this] { SelectAll1Click(); });
   Edit1->addSeparator();
   AddItem(Edit1, "Find1", "&Find...", "Find a text string.", QKeySequence("Ctrl+F"), [this] { Find1Click(); });
@@ -90,8 +87,9 @@ void TfrmMain::BuildMenus() {
 
   PlayChords1 = menu("PlayChords1", "&Play", "Play chords.");
   AddItem(PlayChords1, "Start1", "&Start", "Start playing.", QKeySequence("F2"), [this] { player_->PlayOrStop(); });
-  AddItem(PlayChords1, "Stop1", "&Stop", "Stop Playing.", QKeySequence("F2"), [this] { player_->PlayOrStop(); })
-      ->setVisible(false);
+  AddItem(PlayChords1, "Stop1", "&Stop", "Stop Playing.", QKeySequence("F2"), [this] {
+    player_->PlayOrStop();
+  })->setVisible(false);
 
   Instrument1 = menu("Instrument1", "&Instrument", "Additional guitar sounds.");
   instrumentMenu_ = new InstrumentMenu(Instrument1);

@@ -32,11 +32,12 @@
 #include "ui/app/dropped_files.h"
 #include "ui/app/find_dialog.h"
 #include "ui/app/help_window.h"
-#include "ui/app/recent_files_menu.h"
 #include "ui/app/options_dialog.h"
+#include "ui/app/recent_files_menu.h"
 #include "ui/app/small_windows.h"
 #include "ui/app/song_files.h"
 #include "ui/app/song_recovery.h"
+#include "ui/chordsheet/dictionary_box.h"
 #include "ui/guitar/neck_view.h"
 #include "ui/guitar/tuning_menu.h"
 #include "ui/qt_text.h"
@@ -44,9 +45,8 @@
 #include "ui/sound/instrument_menu.h"
 #include "ui/sound/player.h"
 #include "ui/tab/tab_commands.h"
-#include "ui/tab/tab_window.h"
 #include "ui/tab/tab_info_window.h"
-#include "ui/chordsheet/dictionary_box.h"
+#include "ui/tab/tab_window.h"
 
 namespace strumbly {
 
@@ -142,7 +142,8 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   connect(RichEdit1, &QPlainTextEdit::selectionChanged, this,
           [this] { SetStatusPanel(2, QString("Line %1").arg(sheet_->CurrentLine() + 1)); });
   connect(RichEdit1, &ChordEditor::leftButtonPressed, this, [this] { RunCommand([this] { RefreshCurrentLine(); }); });
-  connect(RichEdit1, &ChordEditor::keyReleased, this, [this](int key) { RunCommand([this, key] { RichEdit1KeyUp(key); }); });
+  connect(RichEdit1, &ChordEditor::keyReleased, this,
+          [this](int key) { RunCommand([this, key] { RichEdit1KeyUp(key); }); });
   connect(RichEdit1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { mnuEditorPopUp->popup(RichEdit1->viewport()->mapToGlobal(p)); });
   // The Edit items' enabling is kept current, so their shortcuts follow it.
@@ -299,9 +300,7 @@ void TfrmMain::ResetControls() {
   chkTrace->setChecked(false);
 }
 
-void TfrmMain::ShowTuning(TuningTag tag) {
-  SetStatusPanel(1, Q(TuningStatusText(S(tuningMenu_->Check(tag)))));
-}
+void TfrmMain::ShowTuning(TuningTag tag) { SetStatusPanel(1, Q(TuningStatusText(S(tuningMenu_->Check(tag))))); }
 
 // A program that no item of the Instrument menu selects becomes the user
 // item, for later runs too. A program past 127 sounds as its low seven
@@ -331,19 +330,20 @@ void TfrmMain::NylonStringAcoustic1Click(QAction* item) {
   song_.SetPatch(InstrumentMenu::ProgramOf(item));
   // The built-in synthesizer loads the sound's samples now, not at the
   // first note.
-  if (BuiltinSynth::Instance().LoadingStarted()) BuiltinSynth::Instance().SelectProgram(settings_.Channel, song_.Patch());
+  if (BuiltinSynth::Instance().LoadingStarted())
+    BuiltinSynth::Instance().SelectProgram(settings_.Channel, song_.Patch());
   item->setChecked(true);
   song_.SetModified(true);
 }
 
 // --- the current line -------------------------------------------------------------
 
-void TfrmMain::SetStatusPanel(int panel, const QString& text) { statusPanels[static_cast<std::size_t>(panel)]->setText(text); }
+void TfrmMain::SetStatusPanel(int panel, const QString& text) {
+  statusPanels[static_cast<std::size_t>(panel)]->setText(text);
+}
 QString TfrmMain::StatusPanel(int panel) const { return statusPanels[static_cast<std::size_t>(panel)]->text(); }
 
-void TfrmMain::ShowError(const QString& text) {
-  dialogs().Message(this, MessageKind::Error, text, MessageButtons::Ok);
-}
+void TfrmMain::ShowError(const QString& text) { dialogs().Message(this, MessageKind::Error, text, MessageButtons::Ok); }
 
 void TfrmMain::RunCommand(const std::function<void()>& command) {
   try {
@@ -452,8 +452,10 @@ bool TfrmMain::FormCloseQuery() {
 void TfrmMain::FormClose() {
   // Closed on the user's word, the song was saved or let go; closed without
   // questions, its unsaved changes stay in the recovery file.
-  if (askBeforeClosing_) recovery_->Forget();
-  else recovery_->Flush();
+  if (askBeforeClosing_)
+    recovery_->Forget();
+  else
+    recovery_->Flush();
   SaveDictionary();
   player_->CloseMidiPort();
   // Settings are written last; a failure is reported and the exit goes on.

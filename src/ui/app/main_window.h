@@ -290,7 +290,7 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<Player> player_;
   std::unique_ptr<SongFiles> songFiles_;
   std::unique_ptr<TabCommands> tabCommands_;
-  SongRecovery* recovery_ = nullptr;  // lives with the window
+  SongRecovery* recovery_ = nullptr;     // lives with the window
   DictionaryBox* dictionary_ = nullptr;  // lives with the window
   std::unique_ptr<RecentFilesMenu> recentFiles_;
   std::unique_ptr<DroppedFiles> droppedFiles_;

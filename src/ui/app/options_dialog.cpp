@@ -136,19 +136,22 @@ void TfrmOptions::Button1Click() {
 }
 
 void TfrmOptions::Button2Click() {
-  const MessageResult answer =
-      dialogs().Message(this, MessageKind::Warning,
-                        "You are about to replace the chord dictionary. Do you want to proceed?", MessageButtons::YesNo);
+  const MessageResult answer = dialogs().Message(
+      this, MessageKind::Warning, "You are about to replace the chord dictionary. Do you want to proceed?",
+      MessageButtons::YesNo);
   if (answer == MessageResult::Yes && host_.replaceDictionary) host_.replaceDictionary();
 }
 
 void TfrmOptions::cboDeviceChange() {
   if (host_.externalMidiMode && host_.externalMidiMode())
-    Warn("This program was started with 'External MIDI' Checked.  If you select a new MIDI device it won't be "
-         "used until the program is started again.");
+    Warn(
+        "This program was started with 'External MIDI' Checked.  If you select a new MIDI device it won't be "
+        "used until the program is started again.");
 }
 
-void TfrmOptions::chkExternalMIDIMouseUp() { Warn("This option does not take effect until the program has been restarted."); }
+void TfrmOptions::chkExternalMIDIMouseUp() {
+  Warn("This option does not take effect until the program has been restarted.");
+}
 
 void TfrmOptions::Warn(const QString& text) { dialogs().Message(this, MessageKind::Warning, text, MessageButtons::Ok); }
 
@@ -159,7 +162,8 @@ bool TfrmOptions::eventFilter(QObject* watched, QEvent* event) {
   if (watched == chkExternalMIDI && event->type() == QEvent::MouseButtonRelease) {
     const auto* mouse = static_cast<QMouseEvent*>(event);
     if (chkExternalMIDI->rect().contains(mouse->position().toPoint()))
-      QMetaObject::invokeMethod(this, [this] { chkExternalMIDIMouseUp(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          this, [this] { chkExternalMIDIMouseUp(); }, Qt::QueuedConnection);
   }
   return QDialog::eventFilter(watched, event);
 }
@@ -168,8 +172,8 @@ void TfrmOptions::btnSoundFontClick() {
   FileDialogOptions options;
   options.title = "Soundfont";
   options.filter = "Soundfonts (*.sf2;*.sf3)|*.sf2;*.sf3|All Files (*)|*";
-  options.folder = settings_.SoundFont.empty() ? QString("/usr/share/sounds/sf2")
-                                                : QFileInfo(Q(settings_.SoundFont)).absolutePath();
+  options.folder =
+      settings_.SoundFont.empty() ? QString("/usr/share/sounds/sf2") : QFileInfo(Q(settings_.SoundFont)).absolutePath();
   options.confirmOverwrite = false;
   const QString path = dialogs().OpenFile(this, options);
   if (path.isEmpty()) return;

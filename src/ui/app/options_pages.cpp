@@ -82,8 +82,8 @@ QWidget* TfrmOptions::BuildMarkersPage() {
   page->setObjectName("tabMarkers");
   auto* col = new QVBoxLayout(page);
   col->addWidget(Heading("Guitar neck markers", page));
-  col->addWidget(Explanation(
-      "These options allow you to change the color and shape of the chord fingering markers.", page));
+  col->addWidget(
+      Explanation("These options allow you to change the color and shape of the chord fingering markers.", page));
 
   auto* row = new QHBoxLayout;
   auto* left = new QVBoxLayout;

@@ -50,9 +50,7 @@ void RecentFilesMenu::PushRecentFile(const std::string& path) {
 
 QString RecentFilesMenu::PathOf(const QAction* item) { return item->data().toString(); }
 
-void RecentFilesMenu::OpenRecentItem(int index) {
-  OpenRecentFile(PathOf(items_.at(static_cast<std::size_t>(index))));
-}
+void RecentFilesMenu::OpenRecentItem(int index) { OpenRecentFile(PathOf(items_.at(static_cast<std::size_t>(index)))); }
 
 void RecentFilesMenu::OpenRecentFile(const QString& path) {
   if (song_.Modified() && !songFiles_.AskToSave()) return;

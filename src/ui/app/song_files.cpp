@@ -2,8 +2,8 @@
 
 #include <QFileInfo>
 #include <QProgressDialog>
-#include <QTextDocument>
 #include <QSlider>
+#include <QTextDocument>
 
 #include "core/app/song_names.h"
 #include "platform/dialogs.h"
@@ -28,8 +28,8 @@ FileDialogOptions SongDialogOptions(const QString& title, const Settings& settin
 
 }  // namespace
 
-SongFiles::SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings,
-                     QSlider& tempo, TuningMenu& tuningMenu)
+SongFiles::SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings, QSlider& tempo,
+                     TuningMenu& tuningMenu)
     : dialogParent_(dialogParent),
       sheet_(sheet),
       song_(song),
@@ -51,8 +51,10 @@ void SongFiles::ResetSongState() {
 }
 
 void SongFiles::LoadSongText(const SongText& text, std::unique_ptr<QTextDocument> lines) {
-  if (lines) sheet_.TakeDocument(std::move(lines));
-  else sheet_.SetLines(ToQStrings(text.lines));
+  if (lines)
+    sheet_.TakeDocument(std::move(lines));
+  else
+    sheet_.SetLines(ToQStrings(text.lines));
   // An unusual instrument becomes the user item, and an unusual tuning the
   // user tuning item for this run, as the menus take a new value.
   if (text.patch) song_.SetPatch(PatchFromInfo(*text.patch));

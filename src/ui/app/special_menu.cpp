@@ -40,10 +40,9 @@ void TfrmMain::BuildSpecialMenu() {
 }
 
 void TfrmMain::CreateTabCommands() {
-  tabCommands_ = std::make_unique<TabCommands>(
-      this, settings_,
-      TabCommandHooks{[this](int line) { sheet_->SelectLine(line, true); },
-                      [this](bool on) { statusHintsEnabled_ = on; }});
+  tabCommands_ = std::make_unique<TabCommands>(this, settings_,
+                                               TabCommandHooks{[this](int line) { sheet_->SelectLine(line, true); },
+                                                               [this](bool on) { statusHintsEnabled_ = on; }});
   // The title prompt proposes the name of the song's file once it has one.
   song_.OnFileNameAdopted([this](const std::string& path, NameSource source) {
     if (source != NameSource::NewSong) tabCommands_->frmGetTabInfo().edtTitle->setText(Q(TitleOf(path)));

@@ -2,9 +2,9 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPlainTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextCursor>
-#include <QPlainTextDocumentLayout>
 #include <QTextDocument>
 #include <algorithm>
 
@@ -18,8 +18,17 @@ bool IsMenuShortcut(const QKeyEvent* k) {
   const auto mods = k->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier);
   if (mods == Qt::ControlModifier) {
     switch (k->key()) {
-      case Qt::Key_Z: case Qt::Key_X: case Qt::Key_C: case Qt::Key_V: case Qt::Key_Delete:
-      case Qt::Key_A: case Qt::Key_N: case Qt::Key_O: case Qt::Key_S: case Qt::Key_F: case Qt::Key_Insert:
+      case Qt::Key_Z:
+      case Qt::Key_X:
+      case Qt::Key_C:
+      case Qt::Key_V:
+      case Qt::Key_Delete:
+      case Qt::Key_A:
+      case Qt::Key_N:
+      case Qt::Key_O:
+      case Qt::Key_S:
+      case Qt::Key_F:
+      case Qt::Key_Insert:
         return true;
       default:
         return false;
@@ -212,8 +221,10 @@ int ChordSheet::ToDocumentPosition(int sheetPosition) const {
   int lo = 0, hi = doc->blockCount() - 1;
   while (lo < hi) {
     const int mid = (lo + hi + 1) / 2;
-    if (LineStart(mid) <= sheetPosition) lo = mid;
-    else hi = mid - 1;
+    if (LineStart(mid) <= sheetPosition)
+      lo = mid;
+    else
+      hi = mid - 1;
   }
   const QTextBlock b = doc->findBlockByNumber(lo);
   const int offset = std::clamp(sheetPosition - (b.position() + lo), 0, b.length() - 1);

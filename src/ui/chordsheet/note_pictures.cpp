@@ -18,7 +18,8 @@ constexpr qreal kHeadY = 23.0;
 constexpr qreal kStemX = 9.6;  // right edge of the head, where the stem rises
 
 QPixmap BlankPixmap(QSize size, qreal dpr) {
-  QPixmap pixmap(QSize(static_cast<int>(std::ceil(size.width() * dpr)), static_cast<int>(std::ceil(size.height() * dpr))));
+  QPixmap pixmap(
+      QSize(static_cast<int>(std::ceil(size.width() * dpr)), static_cast<int>(std::ceil(size.height() * dpr))));
   pixmap.setDevicePixelRatio(dpr);
   pixmap.fill(Qt::transparent);
   return pixmap;
@@ -63,11 +64,16 @@ QPainterPath Flag(qreal top) {
 
 int NoteFlagCount(NoteValue value) {
   switch (value) {
-    case NoteValue::Eighth: return 1;
-    case NoteValue::Sixteenth: return 2;
-    case NoteValue::ThirtySecond: return 3;
-    case NoteValue::SixtyFourth: return 4;
-    default: return 0;
+    case NoteValue::Eighth:
+      return 1;
+    case NoteValue::Sixteenth:
+      return 2;
+    case NoteValue::ThirtySecond:
+      return 3;
+    case NoteValue::SixtyFourth:
+      return 4;
+    default:
+      return 0;
   }
 }
 

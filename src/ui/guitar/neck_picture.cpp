@@ -86,8 +86,10 @@ void PaintWoodGrain(QPainter& p, const QRectF& area, Grain& g, int lines, const 
     QPainterPath line;
     for (qreal x = area.left(); x <= area.right() + 4; x += 4) {
       const qreal y = y0 + amp * std::sin(x / wave + phase) + drift * (x - area.left());
-      if (x == area.left()) line.moveTo(x, y);
-      else line.lineTo(x, y);
+      if (x == area.left())
+        line.moveTo(x, y);
+      else
+        line.lineTo(x, y);
     }
     QColor c = g.Next() < 0.7 ? dark : light;
     c.setAlpha(static_cast<int>(g.Range(25, 85)));
@@ -290,8 +292,7 @@ void NeckPicture::paintEvent(QPaintEvent* event) {
   const qreal dpr = target ? target->devicePixelRatio() : devicePixelRatio();
   const QPixmap& picture = Rendering(dpr);
   const QRect r = event->rect();
-  p.drawPixmap(r, picture,
-               QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
+  p.drawPixmap(r, picture, QRectF(r.x() * dpr, r.y() * dpr, r.width() * dpr, r.height() * dpr));
 }
 
 }  // namespace strumbly

@@ -20,8 +20,7 @@ constexpr int kFretNumbersTop = 124;
 constexpr int kFretNumbersHeight = 18;
 }  // namespace
 
-NeckView::NeckView(QWidget* parent)
-    : QWidget(parent), color_(kDefaultMarkerColor), shape_(kDefaultMarkerShape) {
+NeckView::NeckView(QWidget* parent) : QWidget(parent), color_(kDefaultMarkerColor), shape_(kDefaultMarkerShape) {
   setObjectName("shpNeckRect");
   setFixedSize(kNeckFrameWidth, kNeckFrameHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);

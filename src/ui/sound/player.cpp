@@ -111,8 +111,10 @@ void Player::PlayChord(const std::array<std::uint8_t, 6>& pitches, bool processE
   // it then); previews sound at once.
   for (int key : keys)
     if (key != SilentPitch) {
-      if (schedule_) port_->SendNoteOn(key, end - span);
-      else port_->SendNoteOn(key);
+      if (schedule_)
+        port_->SendNoteOn(key, end - span);
+      else
+        port_->SendNoteOn(key);
     }
   if (show) show();
   WaitForDuration(end, processEvents);
@@ -120,8 +122,10 @@ void Player::PlayChord(const std::array<std::uint8_t, 6>& pitches, bool processE
   // left sounding.
   for (int key : keys)
     if (key != SilentPitch) {
-      if (schedule_ && !stopRequested_) port_->SendNoteOff(key, end);
-      else port_->SendNoteOff(key);
+      if (schedule_ && !stopRequested_)
+        port_->SendNoteOff(key, end);
+      else
+        port_->SendNoteOff(key);
     }
 }
 
@@ -178,11 +182,15 @@ void Player::PlayWithOption(int option) {
     emit soundingChanged(false);
   };
   if (option == kAll) {
-    if (HasChordLine(0, last)) playRange(0, last);
-    else ShowError("No chords to play in editor.");
+    if (HasChordLine(0, last))
+      playRange(0, last);
+    else
+      ShowError("No chords to play in editor.");
   } else if (option == kFromCursor) {
-    if (HasChordLine(current, last)) playRange(current, last);
-    else ShowError("No chords to play from cursor.");
+    if (HasChordLine(current, last))
+      playRange(current, last);
+    else
+      ShowError("No chords to play from cursor.");
   } else if (option == kHighlighted) {
     if (!hadSelection) {
       ShowError("Play Highlighted option is selected with no lines highlighted.");
@@ -190,8 +198,10 @@ void Player::PlayWithOption(int option) {
       return;
     }
     const int lastSelected = sheet_.LastSelectedLine();
-    if (HasChordLine(current, lastSelected)) playRange(current, lastSelected);
-    else ShowError("No chords to play in highlighted lines.");
+    if (HasChordLine(current, lastSelected))
+      playRange(current, lastSelected);
+    else
+      ShowError("No chords to play in highlighted lines.");
   }
   if (hadSelection) sheet_.SetSelection(selStart, selLength);
   sheet_.editor()->setFocus();
@@ -212,8 +222,10 @@ void Player::PlayCurrentLine(int line, bool hadSelection, int selStart, int selL
   port_->SendProgramChange(song_.Patch());
   PlayChord(r.Pitches, true, length);
   ReleaseMidiPort();
-  if (hadSelection) sheet_.SetSelection(selStart, selLength);
-  else sheet_.SelectLine(line, false);
+  if (hadSelection)
+    sheet_.SetSelection(selStart, selLength);
+  else
+    sheet_.SelectLine(line, false);
   emit soundingChanged(false);
 }
 
@@ -268,8 +280,10 @@ void Player::Step(int direction, const char* failure) {
   QCoreApplication::processEvents();
   ChordRecord r;
   const std::string error = ParseChordText(sheet_.Line(i).toStdString(), i, r);
-  if (error.empty()) PreviewChord(r.Pitches);
-  else ShowError(Q(error));
+  if (error.empty())
+    PreviewChord(r.Pitches);
+  else
+    ShowError(Q(error));
   if (const int j = chordLineFrom(i + direction); j >= 0) {
     emit showLine(j);
     sheet_.SelectLine(j, true);

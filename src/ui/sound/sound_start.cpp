@@ -73,10 +73,9 @@ void TfrmMain::SetPlayingState(bool idle) {
   }
   action("Start1")->setVisible(idle);
   action("Stop1")->setVisible(!idle);
-  QList<QWidget*> controls = {grpPlayControls, btnNewChord,   grpEditControls, btnPrev,  btnNext,
-                              btnShiftLeft,    btnShiftRight, btnRest,         btnDup,   btnClear,
-                              btnDelete,       cboDictionary, rdoPlayOptions,  chkTrace, chkLoop,
-                              chkDotted};
+  QList<QWidget*> controls = {grpPlayControls, btnNewChord, grpEditControls, btnPrev,  btnNext,   btnShiftLeft,
+                              btnShiftRight,   btnRest,     btnDup,          btnClear, btnDelete, cboDictionary,
+                              rdoPlayOptions,  chkTrace,    chkLoop,         chkDotted};
   for (QPushButton* b : durationButtons) controls << b;
   for (QWidget* w : controls)
     if (w) w->setEnabled(idle);

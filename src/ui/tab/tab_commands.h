@@ -46,7 +46,7 @@ struct TabMenuItem {
 };
 inline constexpr TabMenuItem kTabMenuItem{"Tab1", "&Tabulature...", Qt::Key_F4, "Show tabulature window."};
 inline constexpr TabMenuItem kAsciiTabMenuItem{"ASCIItab1", "&ASCII Tabulature...", Qt::Key_F5,
-                                              "Show ASCII tabulature window."};
+                                               "Show ASCII tabulature window."};
 inline constexpr TabMenuItem kMidiFileMenuItem{"SaveAsMidiFile1", "&Midi File...", Qt::Key_F6, "Create a MIDI file."};
 
 class TabCommands {
@@ -58,8 +58,8 @@ class TabCommands {
   TabCommands(const TabCommands&) = delete;
   TabCommands& operator=(const TabCommands&) = delete;
 
-  void ShowTab(const TabSongInput& song);       // Tab1Click
-  void ShowAsciiTab(const TabSongInput& song);  // ASCIItab1Click
+  void ShowTab(const TabSongInput& song);         // Tab1Click
+  void ShowAsciiTab(const TabSongInput& song);    // ASCIItab1Click
   void SaveAsMidiFile(const TabSongInput& song);  // SaveAsMidiFile1Click
 
   // The windows, created on first use.

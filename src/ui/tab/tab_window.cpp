@@ -85,9 +85,8 @@ TfrmTab::TfrmTab(QWidget* parent) : QDialog(parent) {
   layout->addWidget(Memo1, 1);
 
   // The window sees the scrolling keys before its controls do.
-  for (QWidget* w : {static_cast<QWidget*>(btnPrint), static_cast<QWidget*>(btnSave),
-                     static_cast<QWidget*>(btnExit), static_cast<QWidget*>(PaintBox1),
-                     static_cast<QWidget*>(Memo1)})
+  for (QWidget* w : {static_cast<QWidget*>(btnPrint), static_cast<QWidget*>(btnSave), static_cast<QWidget*>(btnExit),
+                     static_cast<QWidget*>(PaintBox1), static_cast<QWidget*>(Memo1)})
     w->installEventFilter(this);
   Memo1->hide();
   btnSave->hide();
@@ -124,7 +123,8 @@ void TfrmTab::Open(TabMode mode, TabSource source) {
     PaintBox1->setFocus();
     return;
   }
-  const std::vector<std::string> lines = AsciiTabLines(*layout_, drawing_.tuningText, drawing_.title, drawing_.subtitle);
+  const std::vector<std::string> lines =
+      AsciiTabLines(*layout_, drawing_.tuningText, drawing_.title, drawing_.subtitle);
   Memo1->setPlainText(ToQStrings(lines).join('\n'));
   Memo1->moveCursor(QTextCursor::Start);
   setWindowTitle("ASCII Tabulature");
@@ -137,9 +137,7 @@ void TfrmTab::Open(TabMode mode, TabSource source) {
   if (layout_->anyTruncated) ShowTruncationWarning();
 }
 
-std::vector<std::string> TfrmTab::AsciiLines() const {
-  return ToStdStrings(Memo1->toPlainText().split('\n'));
-}
+std::vector<std::string> TfrmTab::AsciiLines() const { return ToStdStrings(Memo1->toPlainText().split('\n')); }
 
 void TfrmTab::done(int result) {
   // The entries live only while the window is open.
@@ -180,12 +178,23 @@ bool TfrmTab::HandleKey(int key) {
   if (mode_ == TabMode::Ascii) unit = std::max(1, Memo1->fontMetrics().lineSpacing());
   auto steps = [unit](int pixels) { return std::max(1, (pixels + unit / 2) / unit); };
   switch (key) {
-    case Qt::Key_Escape: reject(); return true;
-    case Qt::Key_Up: bar->setValue(bar->value() - steps(kLineStep)); return true;
-    case Qt::Key_Down: bar->setValue(bar->value() + steps(kLineStep)); return true;
-    case Qt::Key_PageUp: bar->setValue(bar->value() - steps(kPageStep)); return true;
-    case Qt::Key_PageDown: bar->setValue(bar->value() + steps(kPageStep)); return true;
-    default: return false;
+    case Qt::Key_Escape:
+      reject();
+      return true;
+    case Qt::Key_Up:
+      bar->setValue(bar->value() - steps(kLineStep));
+      return true;
+    case Qt::Key_Down:
+      bar->setValue(bar->value() + steps(kLineStep));
+      return true;
+    case Qt::Key_PageUp:
+      bar->setValue(bar->value() - steps(kPageStep));
+      return true;
+    case Qt::Key_PageDown:
+      bar->setValue(bar->value() + steps(kPageStep));
+      return true;
+    default:
+      return false;
   }
 }
 

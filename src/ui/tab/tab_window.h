@@ -27,7 +27,7 @@ struct TabSource {
   bool boldFrets = false;          // "Use bold font for graphic tab"
   bool prompted = false;           // the titles below come from the title prompt
   std::string title, subtitle;
-  std::string lastDir;             // where the save dialog starts
+  std::string lastDir;  // where the save dialog starts
 };
 
 class TfrmTab : public QDialog {

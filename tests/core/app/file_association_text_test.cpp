@@ -104,6 +104,7 @@ TEST(FileAssociationText, DefaultApplicationGoesIntoTheDefaultsGroupAndKeepsEver
             "[Added Associations]\ntext/plain=gedit.desktop;\n\n"
             "[Default Applications]\napplication/x-strumbly=strumbly.desktop;\n");
   // A key of another type that merely starts like it is left alone.
-  EXPECT_EQ(WithDefaultApplication("[Default Applications]\napplication/x-strumbly-extra=a.desktop\n", type, "s.desktop"),
-            "[Default Applications]\napplication/x-strumbly-extra=a.desktop\napplication/x-strumbly=s.desktop;\n");
+  EXPECT_EQ(
+      WithDefaultApplication("[Default Applications]\napplication/x-strumbly-extra=a.desktop\n", type, "s.desktop"),
+      "[Default Applications]\napplication/x-strumbly-extra=a.desktop\napplication/x-strumbly=s.desktop;\n");
 }

@@ -61,7 +61,9 @@ TEST(IniFile, EscapedFormsOfOtherWriters) {
   EXPECT_EQ(UnescapeIniValue("  plain  "), "plain");
   EXPECT_EQ(UnescapeIniValue("@@at"), "@at");
   EXPECT_EQ(UnescapeIniValue("\"@@at, quoted\""), "@at, quoted");  // found by fuzzing
-  EXPECT_EQ(UnescapeIniValue("a\\x41\\x263ab"), "aA\xe2\x98\xba" "b");
+  EXPECT_EQ(UnescapeIniValue("a\\x41\\x263ab"),
+            "aA\xe2\x98\xba"
+            "b");
   EXPECT_EQ(UnescapeIniValue("\"unclosed"), std::nullopt);
   EXPECT_EQ(EscapeIniValue("  1 Acoustic Grand"), "\"  1 Acoustic Grand\"");
   EXPECT_EQ(EscapeIniValue("@at"), "@@at");

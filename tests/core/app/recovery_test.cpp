@@ -35,6 +35,7 @@ TEST(Recovery, DamagedTextGivesWhatItHolds) {
 TEST(Recovery, TheQuestionNamesTheSongWithoutItsFolder) {
   EXPECT_EQ(RecoverQuestion("/home/u/songs/blues.sly"),
             "Strumbly closed without saving the changes to blues.sly. Recover them?");
-  EXPECT_EQ(RecoverQuestion("Untitled.sly"), "Strumbly closed without saving the changes to Untitled.sly. Recover them?");
+  EXPECT_EQ(RecoverQuestion("Untitled.sly"),
+            "Strumbly closed without saving the changes to Untitled.sly. Recover them?");
   EXPECT_STREQ(kRecoverCaption, "Recover Song");
 }

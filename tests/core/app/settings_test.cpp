@@ -80,7 +80,7 @@ TEST(Settings, OddStoredValues) {
   EXPECT_EQ(s.Channel, 3);
   EXPECT_EQ(s.MarkerShape, 5);  // low 8 bits of -251
   EXPECT_EQ(s.Device, -1);
-  EXPECT_EQ(s.LastDir, "/music");  // read as "Lastdir", one value whatever the case
+  EXPECT_EQ(s.LastDir, "/music");           // read as "Lastdir", one value whatever the case
   EXPECT_EQ(s.InstallDir, "relative/dir");  // a stored value is used as stored
   EXPECT_FALSE(s.FirstRun);
 }
@@ -102,13 +102,30 @@ TEST(Settings, RoundTripAndWriteOrder) {
   s.MenuTuningTag = 355555;
   s.RecentFile1 = "/a/b.sly";
   SaveSettings(store, s);
-  const std::vector<std::string> expected = {
-      "Options/Prompts", "Options/TabPrompt", "Options/TabFont", "Options/Associate", "Options/ShowChordName",
-      "Options/ShowFretNumbers", "Options/InstallDir", "Options/SortDictionary", "Options/CursorPlays",
-      "Options/LastDir", "Options/MarkerColor", "Options/MarkerShape", "Midi/ExternalMIDI", "Midi/Device",
-      "Midi/Octave", "Midi/Channel", "Midi/Patch", "Midi/MenuPatchName", "Midi/MenuPatchTag",
-      "Midi/MenuTuningName", "Midi/MenuTuningTag", "Recent/RecentFile0", "Recent/RecentFile1",
-      "Recent/RecentFile2"};
+  const std::vector<std::string> expected = {"Options/Prompts",
+                                             "Options/TabPrompt",
+                                             "Options/TabFont",
+                                             "Options/Associate",
+                                             "Options/ShowChordName",
+                                             "Options/ShowFretNumbers",
+                                             "Options/InstallDir",
+                                             "Options/SortDictionary",
+                                             "Options/CursorPlays",
+                                             "Options/LastDir",
+                                             "Options/MarkerColor",
+                                             "Options/MarkerShape",
+                                             "Midi/ExternalMIDI",
+                                             "Midi/Device",
+                                             "Midi/Octave",
+                                             "Midi/Channel",
+                                             "Midi/Patch",
+                                             "Midi/MenuPatchName",
+                                             "Midi/MenuPatchTag",
+                                             "Midi/MenuTuningName",
+                                             "Midi/MenuTuningTag",
+                                             "Recent/RecentFile0",
+                                             "Recent/RecentFile1",
+                                             "Recent/RecentFile2"};
   EXPECT_EQ(store.writes, expected);
   EXPECT_EQ(store.values[MemoryStore::Key("Options", "Prompts")], "0");
   const Settings r = LoadSettings(store, "/other");

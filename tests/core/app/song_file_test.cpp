@@ -17,7 +17,8 @@ TEST(SongFile, OnlyTheHeadOfTheFileHoldsInfoLines) {
 }
 
 TEST(SongFile, MissingSecondInfoLineKeepsAllFourLinesButAppliesTheOthers) {
-  const SongText song = ReadSongText("*Info 1: x\r\n* no instrument\r\n*Info 3:355555\r\n*Info 4:80\r\nAm, x, 0, 2, 2, 1, 0, Q\r\n");
+  const SongText song =
+      ReadSongText("*Info 1: x\r\n* no instrument\r\n*Info 3:355555\r\n*Info 4:80\r\nAm, x, 0, 2, 2, 1, 0, Q\r\n");
   EXPECT_FALSE(song.allFourInfo);
   EXPECT_EQ(song.lines.size(), 5u);
   EXPECT_FALSE(song.patch);
@@ -40,6 +41,6 @@ TEST(SongFile, BinaryBytesReadWithoutHarm) {
   bytes += std::string(1000, '\0');
   const SongText song = ReadSongText(bytes);
   EXPECT_FALSE(song.allFourInfo);
-  ASSERT_EQ(song.lines.size(), 3u);  // split at LF and CR
+  ASSERT_EQ(song.lines.size(), 3u);                               // split at LF and CR
   EXPECT_EQ(song.lines[2].size(), (128u - 14) + 128 * 2 + 1000);  // bytes from 0x80 up became two
 }

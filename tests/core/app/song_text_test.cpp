@@ -14,7 +14,8 @@ TEST(SongText, LineBreaksOfEveryKind) {
 }
 
 TEST(SongText, InfoLinesAreRemovedOnlyWhenAllFourArePresent) {
-  auto song = ReadSongText("*Info 1: Strumbly\r\n*Info 2:26\r\n*Info 3:355433\r\n*Info 4: 96 \r\nC, x, 3, 2, 0, 1, 0, Q\r\n");
+  auto song =
+      ReadSongText("*Info 1: Strumbly\r\n*Info 2:26\r\n*Info 3:355433\r\n*Info 4: 96 \r\nC, x, 3, 2, 0, 1, 0, Q\r\n");
   EXPECT_TRUE(song.allFourInfo);
   EXPECT_EQ(song.lines, (std::vector<std::string>{"C, x, 3, 2, 0, 1, 0, Q"}));
   EXPECT_EQ(song.patch, 26);
@@ -53,8 +54,8 @@ TEST(SongText, WrittenFileReadsBack) {
 TEST(SongText, Latin1FilesAreConverted) {
   EXPECT_EQ(DecodeSongText("* caf\xE9"), "* caf\xC3\xA9");
   EXPECT_EQ(DecodeSongText("* caf\xC3\xA9"), "* caf\xC3\xA9");
-  EXPECT_FALSE(IsValidUtf8("\xC0\x80"));       // overlong
-  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));   // surrogate
+  EXPECT_FALSE(IsValidUtf8("\xC0\x80"));         // overlong
+  EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));     // surrogate
   EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x8E\xB8"));  // a guitar
 }
 

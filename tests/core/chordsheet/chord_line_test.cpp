@@ -108,10 +108,8 @@ TEST(ChordLine, FretFields) {
   EXPECT_EQ(Parse("A, 2147483647, 0, 0, 0, 0, 0, Q").error,
             "Line 1    Fret number for Low E string (\"2147483647\") not a number.");
   EXPECT_EQ(Parse("A, 0,, 0, 0, 0, 0, Q").error, "Line 1    Fret number for A string (\"\") not a number.");
-  EXPECT_EQ(Parse("A, q, 0, 0, 0, 0, 0, Q", 6).error,
-            "Line 7    Fret number for Low E string (\"q\") not a number.");
-  EXPECT_EQ(Parse("A, 0, 0, 0, 0, 0, 1 2, Q").error,
-            "Line 1    Fret number for High E string (\"1 2\") not a number.");
+  EXPECT_EQ(Parse("A, q, 0, 0, 0, 0, 0, Q", 6).error, "Line 7    Fret number for Low E string (\"q\") not a number.");
+  EXPECT_EQ(Parse("A, 0, 0, 0, 0, 0, 1 2, Q").error, "Line 1    Fret number for High E string (\"1 2\") not a number.");
   // Fret fields are checked left to right and before the duration.
   EXPECT_EQ(Parse("A, 0, z, 0, 0, y, 0, ZZ").error, "Line 1    Fret number for A string (\"z\") not a number.");
 }
@@ -132,8 +130,8 @@ TEST(ChordLine, DurationValues) {
   EXPECT_EQ(DurationValue(".E", 2000), 375);
   EXPECT_EQ(DurationValue("W", 1000), 1000);
   EXPECT_EQ(DurationValue("", 1000), 0);
-  const std::pair<const char*, int> table[] = {{"W", 1000}, {".W", 1500}, {"H", 500}, {".H", 750}, {"Q", 250},
-                                               {".Q", 375}, {"E", 125},   {".E", 187}, {"S", 62},  {".S", 93},
+  const std::pair<const char*, int> table[] = {{"W", 1000}, {".W", 1500}, {"H", 500},  {".H", 750}, {"Q", 250},
+                                               {".Q", 375}, {"E", 125},   {".E", 187}, {"S", 62},   {".S", 93},
                                                {"T", 31},   {".T", 46},   {"F", 15},   {".F", 22}};
   for (auto [code, value] : table) {
     EXPECT_EQ(DurationValue(code, 1000), value) << code;

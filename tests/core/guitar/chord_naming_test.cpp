@@ -103,10 +103,10 @@ TEST(ChordNaming, NamesAreReadAndSpelled) {
 TEST(ChordNaming, MatchingFollowsTheToneRule) {
   const auto cMajor = Notes({x, 3, 2, 0, 1, 0});
   EXPECT_TRUE(NameMatchesNotes("C", cMajor));
-  EXPECT_FALSE(NameMatchesNotes("Cm", cMajor));     // the third is major
-  EXPECT_FALSE(NameMatchesNotes("C7", cMajor));     // the seventh does not sound
-  EXPECT_FALSE(NameMatchesNotes("Am", cMajor));     // G is outside Am
-  EXPECT_FALSE(NameMatchesNotes("C/E", cMajor));    // the bass is C
+  EXPECT_FALSE(NameMatchesNotes("Cm", cMajor));   // the third is major
+  EXPECT_FALSE(NameMatchesNotes("C7", cMajor));   // the seventh does not sound
+  EXPECT_FALSE(NameMatchesNotes("Am", cMajor));   // G is outside Am
+  EXPECT_FALSE(NameMatchesNotes("C/E", cMajor));  // the bass is C
   EXPECT_FALSE(NameMatchesNotes("Rest", cMajor));
   // The fifth may be left out, the third may not.
   EXPECT_TRUE(NameMatchesNotes("C7", Notes({x, 3, 2, 3, x, x})));

@@ -6,11 +6,11 @@ using namespace strumbly;
 
 namespace {
 const std::vector<std::string> kSong = {
-    "*Intro",                    // 0 comment
-    "C, x, 3, 2, 0, 1, 0, Q",    // 1
-    "",                          // 2 blank
-    "G, 3, 2, 0, 0, 0, 3, .E",   // 3
-    "Rest, x, x, x, x, x, x, H", // 4
+    "*Intro",                     // 0 comment
+    "C, x, 3, 2, 0, 1, 0, Q",     // 1
+    "",                           // 2 blank
+    "G, 3, 2, 0, 0, 0, 3, .E",    // 3
+    "Rest, x, x, x, x, x, x, H",  // 4
 };
 }  // namespace
 
@@ -76,7 +76,13 @@ TEST(ChordList, HasChordLineLooksOnlyInsideTheRange) {
 TEST(ChordList, LineSourceIsAskedForEachLineOnce) {
   int asked = 0;
   ChordList list;
-  const auto r = BuildChordList(3, [&](int i) { ++asked; return i == 1 ? std::string("E, 0, 2, 2, 1, 0, 0, W") : std::string(); }, list);
+  const auto r = BuildChordList(
+      3,
+      [&](int i) {
+        ++asked;
+        return i == 1 ? std::string("E, 0, 2, 2, 1, 0, 0, W") : std::string();
+      },
+      list);
   EXPECT_TRUE(r.ok);
   EXPECT_EQ(asked, 3);
   EXPECT_EQ(list.size(), 4u);

@@ -60,9 +60,8 @@ TEST(MidiFile, ProgramIsADataByte) {
 }
 
 TEST(MidiFile, UnplayedFirstStringIsCarriedBySilentKey60) {
-  const std::string file =
-      MidiFileBytes(Song({"D, x, x, 0, 2, 3, x, Q", "G, 3, 2, 0, 0, 0, 3, E", "A7, x, 0, 2, 0, 2, x, Q"}), 25, 120,
-                    kStandard);
+  const std::string file = MidiFileBytes(
+      Song({"D, x, x, 0, 2, 3, x, Q", "G, 3, 2, 0, 0, 0, 3, E", "A7, x, 0, 2, 0, 2, x, Q"}), 25, 120, kStandard);
   EXPECT_EQ(NoteTrack(file),
             // D: string 1 not played, so key 60 with velocity 0 carries the length.
             "00 90 3C 00 00 3E 7F 00 39 7F 00 32 7F 60 3C 00 00 3E 00 00 39 00 00 32 00 "

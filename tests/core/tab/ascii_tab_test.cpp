@@ -106,9 +106,7 @@ TEST(AsciiTab, HeaderCentring) {
   EXPECT_EQ(CentredTabLine("Ünïcödé"), std::string(37, ' ') + "Ünïcödé");
 }
 
-TEST(AsciiTab, FileLinesEndWithCrLf) {
-  EXPECT_EQ(AsciiTabFileText({"", "a", ""}), "\r\na\r\n\r\n");
-}
+TEST(AsciiTab, FileLinesEndWithCrLf) { EXPECT_EQ(AsciiTabFileText({"", "a", ""}), "\r\na\r\n\r\n"); }
 
 }  // namespace
 }  // namespace strumbly

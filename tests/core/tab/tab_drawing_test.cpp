@@ -186,8 +186,7 @@ class Printing : public ::testing::Test {
   static constexpr int kWidth = 2400, kHeight = 3300;
   int Print(int bars, RecordingCanvas& canvas, const std::string& subtitle = "") {
     layout = Layout(Bars(bars));
-    return PrintTabPages(canvas, {&layout, "Standard Tuning - E A D G B E", "Blues", subtitle, false}, kWidth,
-                         kHeight);
+    return PrintTabPages(canvas, {&layout, "Standard Tuning - E A D G B E", "Blues", subtitle, false}, kWidth, kHeight);
   }
   TabLayout layout;
 };

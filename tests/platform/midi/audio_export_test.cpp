@@ -17,7 +17,6 @@ using strumbly::test::MonoAudio;
 
 namespace {
 
-
 std::string SmallSoundFont() {
   const char* p = "/usr/share/sounds/sf2/TimGM6mb.sf2";
   return std::filesystem::exists(p) ? p : std::string();
@@ -121,11 +120,16 @@ TEST(AudioExport, OnsetsFallOnTheSchedule) {
   if (SmallSoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
   QTemporaryDir dir;
   const std::string path = (dir.path() + "/onsets.wav").toStdString();
-  const std::vector<std::string> song = {"A, x, x, 7, x, x, x, E", "Rest, x, x, x, x, x, x, Q",
-                                         "A, x, x, 7, x, x, x, E", "Rest, x, x, x, x, x, x, .Q",
-                                         "* a comment",            "",
-                                         "A, x, x, 7, x, x, x, E", "Rest, x, x, x, x, x, x, .H",
-                                         "A, x, x, 7, x, x, x, S", "Rest, x, x, x, x, x, x, H",
+  const std::vector<std::string> song = {"A, x, x, 7, x, x, x, E",
+                                         "Rest, x, x, x, x, x, x, Q",
+                                         "A, x, x, 7, x, x, x, E",
+                                         "Rest, x, x, x, x, x, x, .Q",
+                                         "* a comment",
+                                         "",
+                                         "A, x, x, 7, x, x, x, E",
+                                         "Rest, x, x, x, x, x, x, .H",
+                                         "A, x, x, 7, x, x, x, S",
+                                         "Rest, x, x, x, x, x, x, H",
                                          "A, x, x, 7, x, x, x, E"};
   constexpr int kTempo = 137;
   const AudioExportJob job = Job(song, path, kTempo);
@@ -164,7 +168,7 @@ TEST(AudioExport, TailRingsOut) {
   auto audio = ReadAudio(path);
   ASSERT_TRUE(audio);
   const double seconds = static_cast<double>(audio->samples.size()) / audio->sampleRate;
-  EXPECT_GT(seconds, 0.6);                 // longer than the chord's 500 ms
+  EXPECT_GT(seconds, 0.6);                  // longer than the chord's 500 ms
   EXPECT_GT(PeakFrom(*audio, 0.5), 0.01f);  // it sounds after its note-offs
   // It ends faded out from below -60 dB, without a click.
   EXPECT_LT(PeakFrom(*audio, seconds - 0.1), 0.001f);

@@ -39,7 +39,8 @@ float PeakOfStrums(SynthEngine& synth, int program, const ChordRecord& chord, in
     for (auto p : chord.Pitches)
       if (p != SilentPitch) synth.SendAtFrame(NoteOffMessage(0, p, 0), start + (i + 1) * length);
   }
-  const int frames = static_cast<int>(count * length + static_cast<std::int64_t>(tailMs) * SynthEngine::kSampleRate / 1000);
+  const int frames =
+      static_cast<int>(count * length + static_cast<std::int64_t>(tailMs) * SynthEngine::kSampleRate / 1000);
   std::vector<float> left(static_cast<std::size_t>(frames)), right(left.size());
   synth.Render(left.data(), right.data(), frames);
   float peak = 0;

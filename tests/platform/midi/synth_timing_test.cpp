@@ -5,8 +5,8 @@
 
 #include <QTemporaryDir>
 #include <algorithm>
-#include <cmath>
 #include <chrono>
+#include <cmath>
 #include <filesystem>
 #include <thread>
 

@@ -9,8 +9,8 @@
 
 #include "core/app/recent_files.h"
 #include "support/sound_window_fixture.h"
-#include "ui/app/dropped_files.h"
 #include "support/test_files.h"
+#include "ui/app/dropped_files.h"
 
 using namespace strumbly;
 using strumbly::test::kCMajor;

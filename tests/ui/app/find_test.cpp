@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "support/sound_window_fixture.h"
 #include "support/shots.h"
+#include "support/sound_window_fixture.h"
 #include "ui/app/find_dialog.h"
 
 using namespace strumbly;
@@ -78,8 +78,9 @@ TEST_F(FindTest, FindThenFindNextWalksThroughTheMatchesAndStopsAtTheEnd) {
 }
 
 TEST_F(FindTest, ThreeMatchesThenNotFoundThenTheLastAgain) {
-  SetText("Am, x, 0, 2, 2, 1, 0, Q\nC, x, 3, 2, 0, 1, 0, Q\nAm, x, 0, 2, 2, 1, 0, H\nG, 3, 2, 0, 0, 0, 3, Q\n"
-          "Am, x, 0, 2, 2, 1, 0, W");
+  SetText(
+      "Am, x, 0, 2, 2, 1, 0, Q\nC, x, 3, 2, 0, 1, 0, Q\nAm, x, 0, 2, 2, 1, 0, H\nG, 3, 2, 0, 0, 0, 3, Q\n"
+      "Am, x, 0, 2, 2, 1, 0, W");
   window->sheet().SetSelection(0, 0);
   FindWith("Am");
   EXPECT_EQ(Selection(), std::make_tuple(0, 0, 2));

@@ -1,30 +1,29 @@
 #include <QAction>
-#include <QCheckBox>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QTextBrowser>
-#include <QDir>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
 #include <QStatusTipEvent>
-#include <QTimer>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
 
 #include "support/main_window_fixture.h"
 #include "ui/app/about_box.h"
 #include "ui/app/help_window.h"
 
 using namespace strumbly;
-using strumbly::test::MainWindowTest;
 using strumbly::test::kCMajor;
+using strumbly::test::MainWindowTest;
 
-namespace {
-}
+namespace {}
 
 TEST_F(MainWindowTest, StartsWithAnUntitledSong) {
   TfrmMain& w = *window;
@@ -263,7 +262,8 @@ TEST_F(MainWindowTest, UnwritableSettingsAreReportedAndTheExitCompletes) {
   EXPECT_TRUE(w.close());
   ASSERT_EQ(dialogs->messages.size(), 1u);
   EXPECT_EQ(dialogs->messages[0].kind, MessageKind::Error);
-  EXPECT_TRUE(dialogs->messages[0].text.startsWith("Failed to set data for '")) << dialogs->messages[0].text.toStdString();
+  EXPECT_TRUE(dialogs->messages[0].text.startsWith("Failed to set data for '"))
+      << dialogs->messages[0].text.toStdString();
 }
 
 TEST_F(MainWindowTest, UnreadableSettingsAreReportedAndTheDefaultsUsed) {

@@ -155,9 +155,11 @@ TEST_F(OptionsDialogTest, TheColourChooserSetsTheSamplesAndCancellingItChangesNo
   dialogs->colorAnswer = QColor(0, 0, 255);
   OpenSettings([](TfrmOptions& d) { d.Button1->click(); }, false);
   EXPECT_EQ(window->settings().MarkerColor, 255);
-  OpenSettings([](TfrmOptions& d) {
-    for (NeckMarker* m : d.shpSampleMarkers) EXPECT_EQ(m->ColorValue(), 255u);
-  }, false);
+  OpenSettings(
+      [](TfrmOptions& d) {
+        for (NeckMarker* m : d.shpSampleMarkers) EXPECT_EQ(m->ColorValue(), 255u);
+      },
+      false);
 }
 
 TEST_F(OptionsDialogTest, ChoosingAnInstrumentMakesItTheUserItemAndTheSongsSound) {
@@ -215,16 +217,12 @@ TEST_F(OptionsDialogTest, ATuningThatEqualsAPresetStillChecksTheUserItem) {
   EXPECT_FALSE(window->song().Modified());
 
   // The lists open on the user item's tuning.
-  OpenSettings([](TfrmOptions& d) {
-    EXPECT_EQ(TuningShown(d), QStringList({"D", "A", "D", "G", "B", "E"}));
-  }, false);
+  OpenSettings([](TfrmOptions& d) { EXPECT_EQ(TuningShown(d), QStringList({"D", "A", "D", "G", "B", "E"})); }, false);
 }
 
 TEST_F(OptionsDialogTest, TheTuningListsFollowATuningASongGaveTheUserItem) {
   window->tuningMenu().AdoptSongTuning(575555);
-  OpenSettings([](TfrmOptions& d) {
-    EXPECT_EQ(TuningShown(d), QStringList({"E", "B", "D", "G", "B", "E"}));
-  }, false);
+  OpenSettings([](TfrmOptions& d) { EXPECT_EQ(TuningShown(d), QStringList({"E", "B", "D", "G", "B", "E"})); }, false);
 }
 
 TEST_F(OptionsDialogTest, OkWithoutTouchingInstrumentOrTuningLeavesBothMenusAlone) {
@@ -243,14 +241,16 @@ TEST_F(OptionsDialogTest, OkWithoutTouchingInstrumentOrTuningLeavesBothMenusAlon
 }
 
 TEST_F(OptionsDialogTest, CancelStoresNothing) {
-  OpenSettings([](TfrmOptions& d) {
-    d.chkSavePrompts->setChecked(false);
-    d.chkShowChordName->setChecked(true);
-    d.cboChannel->setCurrentIndex(9);
-    d.rdoOctave->item(2)->click();
-    d.cboPatch->setCurrentIndex(40);
-    ChooseTuning(d, {"D", "A", "D", "G", "B", "E"});
-  }, false);
+  OpenSettings(
+      [](TfrmOptions& d) {
+        d.chkSavePrompts->setChecked(false);
+        d.chkShowChordName->setChecked(true);
+        d.cboChannel->setCurrentIndex(9);
+        d.rdoOctave->item(2)->click();
+        d.cboPatch->setCurrentIndex(40);
+        ChooseTuning(d, {"D", "A", "D", "G", "B", "E"});
+      },
+      false);
   const Settings defaults;
   EXPECT_TRUE(window->settings().Prompts);
   EXPECT_FALSE(window->settings().ShowChordName);
@@ -260,12 +260,14 @@ TEST_F(OptionsDialogTest, CancelStoresNothing) {
   EXPECT_EQ(window->settings().MenuTuningTag, defaults.MenuTuningTag);
   EXPECT_EQ(Item("MIDIPatch1")->text(), "  1 Acoustic Grand");
   // The next opening shows the settings again, not what was left there.
-  OpenSettings([](TfrmOptions& d) {
-    EXPECT_TRUE(d.chkSavePrompts->isChecked());
-    EXPECT_EQ(d.cboChannel->currentIndex(), 0);
-    EXPECT_EQ(d.rdoOctave->itemIndex(), 1);
-    EXPECT_FALSE(d.PatchChanged());
-  }, false);
+  OpenSettings(
+      [](TfrmOptions& d) {
+        EXPECT_TRUE(d.chkSavePrompts->isChecked());
+        EXPECT_EQ(d.cboChannel->currentIndex(), 0);
+        EXPECT_EQ(d.rdoOctave->itemIndex(), 1);
+        EXPECT_FALSE(d.PatchChanged());
+      },
+      false);
 }
 
 TEST_F(OptionsDialogTest, CheckBoxesChannelAndOctaveAreStoredAndShown) {
@@ -408,17 +410,19 @@ TEST_F(OptionsDialogTest, EveryMouseReleaseOnExternalMidiWarnsAndTheKeyboardDoes
 
 TEST_F(OptionsDialogTest, LaterOpeningsShowThePageShownLast) {
   OpenSettings([](TfrmOptions& d) { d.PageControl1->setCurrentIndex(4); }, false);
-  OpenSettings([](TfrmOptions& d) {
-    EXPECT_EQ(d.PageControl1->tabText(d.PageControl1->currentIndex()), "Chord Dictionary");
-  }, false);
+  OpenSettings(
+      [](TfrmOptions& d) { EXPECT_EQ(d.PageControl1->tabText(d.PageControl1->currentIndex()), "Chord Dictionary"); },
+      false);
 }
 
 TEST_F(OptionsDialogTest, TheSoundfontIsChosenAtOnceAndCancelKeepsIt) {
   dialogs->fileAnswers = {dir.filePath("Other.sf2")};
-  OpenSettings([&](TfrmOptions& d) {
-    d.btnSoundFont->click();
-    EXPECT_EQ(d.edtSoundFont->text(), dir.filePath("Other.sf2"));
-  }, false);
+  OpenSettings(
+      [&](TfrmOptions& d) {
+        d.btnSoundFont->click();
+        EXPECT_EQ(d.edtSoundFont->text(), dir.filePath("Other.sf2"));
+      },
+      false);
   EXPECT_EQ(window->settings().SoundFont, S(dir.filePath("Other.sf2")));
   ASSERT_EQ(dialogs->fileDialogs.size(), 1u);
   EXPECT_TRUE(dialogs->fileDialogs[0].filter.contains("*.sf2"));
@@ -447,7 +451,9 @@ class StandaloneOptionsTest : public ::testing::Test {
   void SetUp() override {
     OptionsHost host;
     host.midiDeviceCount = [this] { return devices; };
-    host.midiDeviceName = [](int id) { return id < 0 ? QString("Strumbly Synthesizer") : QString("MIDI Through %1").arg(id); };
+    host.midiDeviceName = [](int id) {
+      return id < 0 ? QString("Strumbly Synthesizer") : QString("MIDI Through %1").arg(id);
+    };
     host.externalMidiMode = [] { return false; };
     host.replaceDictionary = [this] { ++replaced; };
     host.soundFontChanged = [this] { ++soundFonts; };

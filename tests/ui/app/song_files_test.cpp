@@ -10,13 +10,10 @@
 #include "support/test_files.h"
 
 using namespace strumbly;
-using strumbly::test::MainWindowTest;
 using strumbly::test::kCMajor;
+using strumbly::test::MainWindowTest;
 
 namespace {
-
-
-
 
 class SongFilesTest : public MainWindowTest {
  protected:
@@ -377,7 +374,8 @@ TEST_F(SongFilesTest, OddFilesOpenWithoutHarm) {
 TEST_F(SongFilesTest, ASongNamedOnTheCommandLineOpensAtStartUp) {
   QDir(dir.path()).mkdir("my blues");
   const QString path = dir.filePath("my blues/slow song.sly");
-  test::WriteFileBytes(path, "*Info 1:\r\n*Info 2:27\r\n*Info 3:555555\r\n*Info 4:90\r\n" + std::string(kCMajor) + "\r\n");
+  test::WriteFileBytes(path,
+                       "*Info 1:\r\n*Info 2:27\r\n*Info 3:555555\r\n*Info 4:90\r\n" + std::string(kCMajor) + "\r\n");
   // The shell split the path at its blanks.
   const QStringList pieces = path.split(' ');
   ASSERT_EQ(pieces.size(), 3);

@@ -51,9 +51,9 @@ TEST(ChordSheet, PositionsCountLineBreaksAsTwoCharacters) {
 
 TEST(ChordSheet, LastSelectedLine) {
   Sheet s("a\n\nb\n\nc");
-  s.sheet.SetSelection(0, 5);  // "a", break, and the break of empty line 1
+  s.sheet.SetSelection(0, 5);                // "a", break, and the break of empty line 1
   EXPECT_EQ(s.sheet.LastSelectedLine(), 1);  // empty line 1 stays 1
-  s.sheet.SetSelection(0, 10);  // ends in the break of empty line 3
+  s.sheet.SetSelection(0, 10);               // ends in the break of empty line 3
   EXPECT_EQ(s.sheet.LastSelectedLine(), 2);
   s.sheet.SetSelection(5, 3);
   EXPECT_EQ(s.sheet.LastSelectedLine(), 2);

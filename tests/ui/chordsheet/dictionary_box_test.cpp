@@ -45,9 +45,11 @@ TEST_F(DictionaryBoxTest, FirstRunFillsTheListFromTheShippedDictionary) {
 TEST_F(DictionaryBoxTest, LoadKeepsFileOrderOrSorts) {
   test::WriteFileBytes(file(), kThree);
   dictionary.load(install(), false);
-  EXPECT_EQ(dictionary.entries(), (QStringList{"G, 3, 2, 0, 0, 0, 3, Q", "am, x, 0, 2, 2, 1, 0, Q", "C, x, 3, 2, 0, 1, 0, Q"}));
+  EXPECT_EQ(dictionary.entries(),
+            (QStringList{"G, 3, 2, 0, 0, 0, 3, Q", "am, x, 0, 2, 2, 1, 0, Q", "C, x, 3, 2, 0, 1, 0, Q"}));
   dictionary.load(install(), true);
-  EXPECT_EQ(dictionary.entries(), (QStringList{"am, x, 0, 2, 2, 1, 0, Q", "C, x, 3, 2, 0, 1, 0, Q", "G, 3, 2, 0, 0, 0, 3, Q"}));
+  EXPECT_EQ(dictionary.entries(),
+            (QStringList{"am, x, 0, 2, 2, 1, 0, Q", "C, x, 3, 2, 0, 1, 0, Q", "G, 3, 2, 0, 0, 0, 3, Q"}));
   EXPECT_EQ(test::ReadFileBytes(file()), kThree);  // nothing is written before exit
 }
 
@@ -62,7 +64,8 @@ TEST_F(DictionaryBoxTest, SortingOnSortsAtOnceAndOffKeepsTheOrder) {
   dictionary.setSorted(false);
   EXPECT_EQ(dictionary.entries().first(), "am, x, 0, 2, 2, 1, 0, Q");
   dictionary.save();
-  EXPECT_EQ(test::ReadFileBytes(file()), "am, x, 0, 2, 2, 1, 0, Q\r\nC, x, 3, 2, 0, 1, 0, Q\r\nG, 3, 2, 0, 0, 0, 3, Q\r\n");
+  EXPECT_EQ(test::ReadFileBytes(file()),
+            "am, x, 0, 2, 2, 1, 0, Q\r\nC, x, 3, 2, 0, 1, 0, Q\r\nG, 3, 2, 0, 0, 0, 3, Q\r\n");
 }
 
 TEST_F(DictionaryBoxTest, PickingAnEntryHandsOverItsLine) {
@@ -86,24 +89,31 @@ TEST_F(DictionaryBoxTest, PickingAnEntryHandsOverItsLine) {
 }
 
 TEST_F(DictionaryBoxTest, ReplacingFromTheSongsTenLines) {
-  const std::vector<std::string> song = {
-      "* Intro",  "G, 3, 2, 0, 0, 0, 3, Q", "Am, x, 0, 2, 2, 1, 0, Q", "",  "F, 1, 3, 3, 2, 1, Z",
-      "*Verse",   "C, x, 3, 2, 0, 1, 0, Q", "E, 0, 2, 2, 1, 0, 0, Q",  "D, x, x, 0, 2, 3, 2, Q",
-      "Em, 0, 2, 2, 0, 0, 0, Q"};
+  const std::vector<std::string> song = {"* Intro",
+                                         "G, 3, 2, 0, 0, 0, 3, Q",
+                                         "Am, x, 0, 2, 2, 1, 0, Q",
+                                         "",
+                                         "F, 1, 3, 3, 2, 1, Z",
+                                         "*Verse",
+                                         "C, x, 3, 2, 0, 1, 0, Q",
+                                         "E, 0, 2, 2, 1, 0, 0, Q",
+                                         "D, x, x, 0, 2, 3, 2, Q",
+                                         "Em, 0, 2, 2, 0, 0, 0, Q"};
   dictionary.load(install(), false);
   dictionary.replaceFromSong(song);
   const QStringList inFileOrder = {"G, 3, 2, 0, 0, 0, 3, Q", "Am, x, 0, 2, 2, 1, 0, Q", "",
-                                   "C, x, 3, 2, 0, 1, 0, Q", "E, 0, 2, 2, 1, 0, 0, Q", "D, x, x, 0, 2, 3, 2, Q",
+                                   "C, x, 3, 2, 0, 1, 0, Q", "E, 0, 2, 2, 1, 0, 0, Q",  "D, x, x, 0, 2, 3, 2, Q",
                                    "Em, 0, 2, 2, 0, 0, 0, Q"};
   EXPECT_EQ(dictionary.entries(), inFileOrder);
   dictionary.setSorted(true);
   dictionary.replaceFromSong(song);
-  EXPECT_EQ(dictionary.entries(), (QStringList{"", "Am, x, 0, 2, 2, 1, 0, Q", "C, x, 3, 2, 0, 1, 0, Q",
-                                               "D, x, x, 0, 2, 3, 2, Q", "E, 0, 2, 2, 1, 0, 0, Q",
-                                               "Em, 0, 2, 2, 0, 0, 0, Q", "G, 3, 2, 0, 0, 0, 3, Q"}));
+  EXPECT_EQ(dictionary.entries(),
+            (QStringList{"", "Am, x, 0, 2, 2, 1, 0, Q", "C, x, 3, 2, 0, 1, 0, Q", "D, x, x, 0, 2, 3, 2, Q",
+                         "E, 0, 2, 2, 1, 0, 0, Q", "Em, 0, 2, 2, 0, 0, 0, Q", "G, 3, 2, 0, 0, 0, 3, Q"}));
   dictionary.save();
-  EXPECT_EQ(test::ReadFileBytes(file()), "\r\nAm, x, 0, 2, 2, 1, 0, Q\r\nC, x, 3, 2, 0, 1, 0, Q\r\nD, x, x, 0, 2, 3, 2, Q\r\n"
-                             "E, 0, 2, 2, 1, 0, 0, Q\r\nEm, 0, 2, 2, 0, 0, 0, Q\r\nG, 3, 2, 0, 0, 0, 3, Q\r\n");
+  EXPECT_EQ(test::ReadFileBytes(file()),
+            "\r\nAm, x, 0, 2, 2, 1, 0, Q\r\nC, x, 3, 2, 0, 1, 0, Q\r\nD, x, x, 0, 2, 3, 2, Q\r\n"
+            "E, 0, 2, 2, 1, 0, 0, Q\r\nEm, 0, 2, 2, 0, 0, 0, Q\r\nG, 3, 2, 0, 0, 0, 3, Q\r\n");
 }
 
 // A file that cannot be read is reported, and the empty list is not written

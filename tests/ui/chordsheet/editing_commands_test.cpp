@@ -13,11 +13,10 @@
 #include "ui/guitar/neck_view.h"
 
 using namespace strumbly;
-using strumbly::test::MainWindowTest;
 using strumbly::test::kCMajor;
+using strumbly::test::MainWindowTest;
 
 namespace {
-
 
 class EditingTest : public MainWindowTest {
  protected:

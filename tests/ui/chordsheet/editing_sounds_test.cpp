@@ -5,17 +5,14 @@
 #include "ui/guitar/neck_marker.h"
 
 using namespace strumbly;
-using strumbly::test::SoundWindowTest;
 using strumbly::test::kCMajor;
+using strumbly::test::SoundWindowTest;
 
 namespace {
 
-
 class EditingSoundTest : public SoundWindowTest {
  protected:
-  void Click(int string, int fret, Qt::MouseButton button) {
-    QTest::mouseClick(Marker(string, fret), button);
-  }
+  void Click(int string, int fret, Qt::MouseButton button) { QTest::mouseClick(Marker(string, fret), button); }
   std::vector<int> Programs() const {
     std::vector<int> out;
     for (const auto& m : device.OfKind(0xC0)) out.push_back(m.data1);

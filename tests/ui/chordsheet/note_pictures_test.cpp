@@ -11,8 +11,8 @@ using namespace strumbly;
 
 namespace {
 
-constexpr NoteValue kAll[kNoteValueCount] = {NoteValue::Whole,     NoteValue::Half,         NoteValue::Quarter,
-                                             NoteValue::Eighth,    NoteValue::Sixteenth,    NoteValue::ThirtySecond,
+constexpr NoteValue kAll[kNoteValueCount] = {NoteValue::Whole,      NoteValue::Half,      NoteValue::Quarter,
+                                             NoteValue::Eighth,     NoteValue::Sixteenth, NoteValue::ThirtySecond,
                                              NoteValue::SixtyFourth};
 
 bool Ink(const QImage& img, int x, int y) { return qAlpha(img.pixel(x, y)) > 128; }

@@ -41,12 +41,14 @@ TEST_F(OneStepTest, EachCommandIsTakenBackByOneUndo) {
       {"Delete", [&] { w.btnDelete->click(); }},
       {"eighth note", [&] { w.durationButtons[3]->click(); }},
       {"neck click", [&] { QTest::mouseClick(Marker(6, 5), Qt::LeftButton); }},
-      {"neck click on a comment", [&] {
+      {"neck click on a comment",
+       [&] {
          w.sheet().SelectLine(0, false);
          w.sheet().ReplaceLine(0, "* verse");
          QTest::mouseClick(Marker(1, 3), Qt::LeftButton);
        }},
-      {"rename", [&] {
+      {"rename",
+       [&] {
          w.edtName->setText("Cmaj");
          w.edtNameExit();
        }},

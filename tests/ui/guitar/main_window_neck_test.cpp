@@ -12,11 +12,10 @@
 #include "ui/guitar/neck_view.h"
 
 using namespace strumbly;
-using strumbly::test::MainWindowTest;
 using strumbly::test::kCMajor;
+using strumbly::test::MainWindowTest;
 
 namespace {
-
 
 std::vector<QString> FilledMarkerNames(TfrmMain& w) {
   std::vector<QString> names;
@@ -37,8 +36,11 @@ TEST_F(MainWindowTest, TuningMenuItemsInOrder) {
   const QList<QAction*> items = w.Tuning1->actions();
   ASSERT_EQ(items.size(), 6);
   const char* names[] = {"Standard1", "DMajor1", "GMajor1", "DroppedD1", "N8", "Usertuning1"};
-  const char* captions[] = {"&Standard Tuning - E A D G B E", "&D Major Tuning - D A D F# A D",
-                            "&G Major Tuning - D G D G B D", "Dro&pped D Tuning - D A D G B E", "",
+  const char* captions[] = {"&Standard Tuning - E A D G B E",
+                            "&D Major Tuning - D A D F# A D",
+                            "&G Major Tuning - D G D G B D",
+                            "Dro&pped D Tuning - D A D G B E",
+                            "",
                             "&Custom Tuning - C G C G C E"};
   const int tags[] = {555555, 355433, 335553, 355555, 0, 133565};
   for (int i = 0; i < 6; ++i) {
@@ -228,7 +230,8 @@ TEST_F(MainWindowTest, ScreenshotsWithAChordOnTheNeck) {
   w.settings().ShowChordName = true;
   w.settings().ShowFretNumbers = true;
   w.ApplyNeckSettings();
-  SetText(QString("* Verse\nG, 3, 2, 0, 0, 0, 3, Q\nEm7, 0, 2, 2, 0, 3, 3, Q\n") + kCMajor + "\nD, x, x, 0, 2, 3, 2, H\n");
+  SetText(QString("* Verse\nG, 3, 2, 0, 0, 0, 3, Q\nEm7, 0, 2, 2, 0, 3, 3, Q\n") + kCMajor +
+          "\nD, x, x, 0, 2, 3, 2, H\n");
   w.sheet().SelectLine(3, false);
   Key(Qt::Key_End);
   w.resize(800, 640);

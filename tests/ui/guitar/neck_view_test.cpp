@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
-#include <map>
-#include <QElapsedTimer>
 #include <QThread>
+#include <map>
 
 #include "core/guitar/neck_geometry.h"
 #include "support/shots.h"
@@ -337,10 +337,12 @@ TEST(NeckView, PickCursorTipIsTheHotSpot) {
   test::SaveShot(pick, "neck_pick_cursor");
   EXPECT_EQ(pick.size(), QSize(64, 64));
   const QImage img = pick.toImage();
-  auto opaque = [&](qreal x, qreal y) { return qAlpha(img.pixel(static_cast<int>(x * 2), static_cast<int>(y * 2))) > 128; };
-  EXPECT_TRUE(opaque(2.5, 2.5));     // the tip
-  EXPECT_TRUE(opaque(20, 20));       // the body
-  EXPECT_FALSE(opaque(29, 3));       // beside the tip
+  auto opaque = [&](qreal x, qreal y) {
+    return qAlpha(img.pixel(static_cast<int>(x * 2), static_cast<int>(y * 2))) > 128;
+  };
+  EXPECT_TRUE(opaque(2.5, 2.5));  // the tip
+  EXPECT_TRUE(opaque(20, 20));    // the body
+  EXPECT_FALSE(opaque(29, 3));    // beside the tip
   EXPECT_FALSE(opaque(3, 29));
   const QCursor cursor = PickCursor();
   EXPECT_EQ(cursor.hotSpot(), QPoint(2, 2));

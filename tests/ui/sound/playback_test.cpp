@@ -1,7 +1,7 @@
 #include <QAction>
 #include <QApplication>
-#include <QClipboard>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -15,16 +15,16 @@
 #include "platform/midi/midi_out_port.h"
 #include "support/shots.h"
 #include "support/sound_window_fixture.h"
-#include "ui/radio_group.h"
 #include "ui/app/small_windows.h"
+#include "ui/radio_group.h"
 
 using namespace strumbly;
 using strumbly::test::SoundWindowTest;
 using Clock = std::chrono::steady_clock;
 
 namespace {
-const QString kC = "C, x, 3, 2, 0, 1, 0, F";   // 48 52 55 60 64 (played string 1 first)
-const QString kG = "G, 3, 2, 0, 0, 0, 3, F";   // 43 47 50 55 59 67
+const QString kC = "C, x, 3, 2, 0, 1, 0, F";  // 48 52 55 60 64 (played string 1 first)
+const QString kG = "G, 3, 2, 0, 0, 0, 3, F";  // 43 47 50 55 59 67
 const QString kRest = "Rest, x, x, x, x, x, x, Q";
 
 double Ms(Clock::duration d) { return std::chrono::duration<double, std::milli>(d).count(); }
@@ -291,9 +291,16 @@ TEST_F(SoundWindowTest, InstrumentMenu) {
   TfrmMain& w = *window;
   const QList<QAction*> items = w.Instrument1->actions();
   ASSERT_EQ(items.size(), 10);
-  const char* names[] = {"AcousticNylonStringGuitar1", "AcousticSteelStringGuitar1", "JazzElectric1",
-                         "CleanElectric1", "MutedElectric1", "OverdrivenElectric1", "DistortionElectric1",
-                         "GuitarHarmonics1", "N3", "MIDIPatch1"};
+  const char* names[] = {"AcousticNylonStringGuitar1",
+                         "AcousticSteelStringGuitar1",
+                         "JazzElectric1",
+                         "CleanElectric1",
+                         "MutedElectric1",
+                         "OverdrivenElectric1",
+                         "DistortionElectric1",
+                         "GuitarHarmonics1",
+                         "N3",
+                         "MIDIPatch1"};
   for (int i = 0; i < 10; ++i) EXPECT_EQ(items[i]->objectName(), names[i]);
   EXPECT_TRUE(items[8]->isSeparator());
   EXPECT_EQ(items[0]->text(), "&Acoustic Nylon String Guitar");

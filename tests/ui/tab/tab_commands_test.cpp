@@ -29,9 +29,9 @@ class TabCommandsTest : public ::testing::Test {
   Settings settings;
   std::vector<int> selected;
   std::vector<bool> hints;
-  TabCommands commands{nullptr, settings,
-                       TabCommandHooks{[this](int line) { selected.push_back(line); },
-                                       [this](bool on) { hints.push_back(on); }}};
+  TabCommands commands{
+      nullptr, settings,
+      TabCommandHooks{[this](int line) { selected.push_back(line); }, [this](bool on) { hints.push_back(on); }}};
   QTemporaryDir dir;
 
   TabSongInput Song(std::vector<std::string> lines, std::string fileName = "Untitled.sly") {
