@@ -10,6 +10,10 @@
 
 namespace strumbly::cli {
 
+int RunChordPro(const Args& args);
+int RunImport(const Args& args);
+int RunMusicXml(const Args& args);
+
 namespace {
 
 // The commands that take the classic argument vector.
@@ -58,6 +62,23 @@ const Command kCommands[] = {
      "                  file: .wav, .flac or .ogg by OUT's extension.\n",
      RunAudio},
     {"name", kNameCommandUsage, RunName},
+    {"chordpro",
+     "  chordpro SONG [OUT]\n"
+     "                  Write the song as a ChordPro chord sheet (default: SONG with\n"
+     "                  the extension .cho; - writes to standard output).\n",
+     RunChordPro},
+    {"musicxml",
+     "  musicxml SONG [OUT]\n"
+     "                  Write the song as a MusicXML 4.0 score with a guitar TAB staff\n"
+     "                  (default: SONG with the extension .musicxml).\n",
+     RunMusicXml},
+    {"import",
+     "  import SHEET.cho [OUT.sly]\n"
+     "                  Read a ChordPro chord sheet into a song file (default: SHEET\n"
+     "                  with the extension .sly, never replacing an existing song;\n"
+     "                  - writes to standard output). Chords without a fingering in\n"
+     "                  the sheet or the chord dictionaries are listed at the end.\n",
+     RunImport},
 };
 
 }  // namespace
@@ -75,6 +96,7 @@ std::string UsageText() {
       "each is written into DIR under its own name. Exit status: 0 done, 1 a song\n"
       "was refused (a bad line, no chords), 2 usage error, a song that cannot be\n"
       "read or an output that cannot be written.\n";
+  text += "chordpro and musicxml take --out-dir DIR the same way.\n";
   return text;
 }
 
