@@ -217,3 +217,87 @@ TEST_F(ConvertCommands, PdfOfTheGraphicTablature) {
 
 }  // namespace
 }  // namespace strumbly
+
+namespace strumbly {
+namespace {
+
+// The import reads the user's dictionary: HOME and the XDG folders point
+// into the test's own folder while it runs.
+class ExchangeCommands : public ConvertCommands {
+ protected:
+  void SetUp() override {
+    ConvertCommands::SetUp();
+    for (const char* name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"}) {
+      const char* old = std::getenv(name);
+      saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+    }
+    ::setenv("HOME", dir.c_str(), 1);
+    ::setenv("XDG_CONFIG_HOME", (dir / "config").c_str(), 1);
+    ::setenv("XDG_DATA_HOME", (dir / "data").c_str(), 1);
+  }
+  void TearDown() override {
+    for (const auto& [name, value] : saved)
+      value ? ::setenv(name.c_str(), value->c_str(), 1) : ::unsetenv(name.c_str());
+    ConvertCommands::TearDown();
+  }
+  std::vector<std::pair<std::string, std::optional<std::string>>> saved;
+};
+
+TEST_F(ExchangeCommands, ChordProOutAndBackIn) {
+  const std::string body =
+      "* Title: Blues\r\nC, x, 3, 2, 0, 1, 0, H\r\nG, 3, 2, 0, 0, 0, 3, .Q\r\nG, 3, 2, 0, 0, 0, 3, E\r\n";
+  const auto song = Write("blues.sly", "*Info 1:\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:88\r\n" + body);
+  auto r = RunCliCaught("chordpro " + song);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string sheet = ReadWholeFile(dir / "blues.cho");
+  EXPECT_NE(sheet.find("{tempo: 88}\n"), std::string::npos);
+  EXPECT_NE(sheet.find("| C . G .~G |"), std::string::npos);
+  EXPECT_EQ(RunCliCaught("chordpro " + song + " -").out, sheet);
+  // The song the sheet came from is not replaced without being named.
+  r = RunCliCaught("import " + (dir / "blues.cho").string());
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(ReadWholeFile(dir / "blues.sly").find("*Info 4:88"), std::string::npos);
+  r = RunCliCaught("import " + (dir / "blues.cho").string() + " " + (dir / "back.sly").string());
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(ReadWholeFile(dir / "back.sly"),
+            "*Info 1: Strumbly Version 1.0 File Information\r\n*Info 2:25\r\n*Info 3:555555\r\n*Info 4:88\r\n" + body);
+}
+
+TEST_F(ExchangeCommands, ImportTakesTheUsersDictionaryAndListsWhatHasNoFingering) {
+  fs::create_directories(dir / "data/Strumbly");
+  Write("data/Strumbly/CHORDS.DCT", "Hm, x, 2, 4, 4, 3, 2, Q\r\nC, x, 3, 5, 5, 5, 3, Q\r\n");
+  const auto sheet = Write("s.cho", "[Hm]one [C]two [Zz]three\n");
+  const auto r = RunCliCaught("import " + sheet + " -");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.err, "No fingering was found for these chords: Zz.\n");
+  EXPECT_NE(
+      r.out.find("* one two three\r\nHm, x, 2, 4, 4, 3, 2, Q\r\nC, x, 3, 5, 5, 5, 3, Q\r\n* [Zz] has no fingering\r\n"),
+      std::string::npos)
+      << r.out;
+  // The shipped dictionary answers what the user's does not have.
+  EXPECT_EQ(RunCliCaught("import " + Write("g.cho", "[G]\n") + " -").err, "");
+  EXPECT_EQ(RunCliCaught("import " + Write("words.cho", "{title: Words}\nonly words\n")).status, 1);
+  EXPECT_FALSE(fs::exists(dir / "words.sly"));
+  EXPECT_EQ(RunCliCaught("import " + (dir / "missing.cho").string()).status, 2);
+  EXPECT_EQ(RunCliCaught("import").status, 2);
+}
+
+TEST_F(ExchangeCommands, MusicXmlOfASongAndOfARefusedOne) {
+  const auto song = Song("one.sly", "C, x, 3, 2, 0, 1, 0, Q\r\n");
+  auto r = RunCliCaught("musicxml " + song);
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string score = ReadWholeFile(dir / "one.musicxml");
+  EXPECT_EQ(score.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"", 0), 0u);
+  EXPECT_NE(score.find("<fret>3</fret>"), std::string::npos);
+  const auto bad = Song("bad.sly", "C, x, 3, 2, 0, 1, 0, Z\r\n");
+  r = RunCliCaught("musicxml " + bad);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Line 1    \"Z\" invalid. (W)hole,(H)alf,Q,E,S,T,F\nFix errors before exporting a MusicXML file.\n");
+  EXPECT_FALSE(fs::exists(dir / "bad.musicxml"));
+  EXPECT_EQ(RunCliCaught("chordpro " + bad).status, 1);
+  EXPECT_EQ(RunCliCaught("chordpro").status, 2);
+}
+
+}  // namespace
+}  // namespace strumbly
