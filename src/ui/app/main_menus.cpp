@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/app/exchange_commands.h"
 #include "ui/app/main_window.h"
 #include "ui/app/recent_files_menu.h"
 #include "ui/app/song_files.h"
@@ -44,6 +45,7 @@ void TfrmMain::BuildMenus() {
           [this] { songFiles_->Save1Click(); });
   AddItem(File1, "SaveAs1", "Save &As...", "Save the current chord list with a different file name.",
           QKeySequence("Ctrl+A"), [this] { songFiles_->SaveAs1Click(); });
+  AddExchangeMenus(*this, *File1);
   File1->addSeparator();
   AddItem(File1, "Print1", "&Print...", "Print text editor contents.", {}, [this] { Print1Click(); });
   File1->addSeparator();
