@@ -1,6 +1,7 @@
 #include "core/chordsheet/chordpro.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <numeric>
@@ -181,16 +182,30 @@ std::optional<std::pair<std::string, Frets>> ReadDefine(std::string_view value) 
   return std::make_pair(w[0], out);
 }
 
-// The first length of a code that is not longer than ticks.
+// The codes of a length: one code when one fits exactly; a length of a beat
+// or more is cut into the longest codes that fit; what is left below a beat
+// and has no code of its own (a third of a beat) takes the nearest code.
 std::vector<std::string> CodesFor(std::int32_t ticks) {
   std::vector<std::string> codes;
-  while (ticks >= kCodes[std::size(kCodes) - 1].ticks) {
-    for (const CodeLength& c : kCodes)
-      if (c.ticks <= ticks) {
-        codes.emplace_back(c.code);
-        ticks -= c.ticks;
-        break;
-      }
+  while (ticks > 0) {
+    const auto exact =
+        std::find_if(std::begin(kCodes), std::end(kCodes), [&](const CodeLength& c) { return c.ticks == ticks; });
+    if (exact != std::end(kCodes)) {
+      codes.emplace_back(exact->code);
+      break;
+    }
+    if (ticks < kBeat) {
+      const auto nearest =
+          std::min_element(std::begin(kCodes), std::end(kCodes), [&](const CodeLength& a, const CodeLength& b) {
+            return std::abs(a.ticks - ticks) < std::abs(b.ticks - ticks);
+          });
+      codes.emplace_back(nearest->code);
+      break;
+    }
+    const auto longest =
+        std::find_if(std::begin(kCodes), std::end(kCodes), [&](const CodeLength& c) { return c.ticks <= ticks; });
+    codes.emplace_back(longest->code);
+    ticks -= longest->ticks;
   }
   if (codes.empty()) codes.emplace_back("F");
   return codes;

@@ -127,6 +127,10 @@ TEST(ChordProImport, Sheets) {
         "D, x, x, 0, 2, 3, 2, Q", "", "D, x, x, 0, 2, 3, 2, .Q",
         // Five eighths have no one code: a half and an eighth.
         "Am, x, 0, 2, 2, 1, 0, H", "Am, x, 0, 2, 2, 1, 0, E"}},
+      {"a third of a beat takes the nearest code; five beats two lines",
+       "{sog}\n| Am~Am~Am Am . . . . |\n{eog}\n",
+       {"Am, x, 0, 2, 2, 1, 0, .S", "Am, x, 0, 2, 2, 1, 0, .S", "Am, x, 0, 2, 2, 1, 0, .S", "Am, x, 0, 2, 2, 1, 0, W",
+        "Am, x, 0, 2, 2, 1, 0, Q"}},
       {"a sheet's own fingering wins over the dictionary; bad defines stay as comments",
        "{define: Am base-fret 5 frets 1 3 3 1 1 1}\n{define: E base-fret 1 frets 0 2 2}\n[Am][E]\n",
        {"* {define: E base-fret 1 frets 0 2 2}", "Am, 5, 7, 7, 5, 5, 5, Q", "* [E] has no fingering"}},
