@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 
 #include "support/main_window_fixture.h"
@@ -66,7 +67,7 @@ TEST_F(SongFilesTest, SavedSongOpensWithItsLinesInstrumentTuningAndTempo) {
   EXPECT_EQ(w.song().Patch(), 33);
   EXPECT_EQ(w.song().Tuning(), 355433);
   EXPECT_EQ(w.trackbarTempo->value(), 96);
-  EXPECT_EQ(w.lblTempo->text(), "96");
+  EXPECT_EQ(w.spnTempo->value(), 96);
   EXPECT_EQ(Q(w.song().CurrentDuration()), " Q");
   EXPECT_EQ(Q(w.song().FileName()), path);
   EXPECT_EQ(w.lblFilename->text(), "blues.sly");
@@ -105,7 +106,7 @@ TEST_F(SongFilesTest, InfoLineValuesAndTheirEdgeCases) {
   };
   open("*Info 4:700");
   EXPECT_EQ(w.trackbarTempo->value(), 500);
-  EXPECT_EQ(w.lblTempo->text(), "500");
+  EXPECT_EQ(w.spnTempo->value(), 500);
   open("*Info 4:0");
   EXPECT_EQ(w.trackbarTempo->value(), 1);
   open("*Info 4: 96 ");
