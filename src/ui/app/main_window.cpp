@@ -56,7 +56,7 @@ namespace strumbly {
 TfrmMain::TfrmMain(const QStringList& arguments, std::unique_ptr<SettingsStore> store, MidiOutputService* device)
     : store_(std::move(store)) {
   setObjectName("TfrmMain");
-  setWindowTitle("Strumbly");
+  ShowWindowTitle(kUntitledName);
   if (!store_) store_ = std::make_unique<IniSettingsStore>();
   BuildControls();
   sheet_ = std::make_unique<ChordSheet>(RichEdit1);
@@ -99,7 +99,11 @@ void TfrmMain::CreateParts(MidiOutputService* device) {
 
 // The window shows what the parts report.
 void TfrmMain::ConnectParts() {
-  song_.OnFileNameAdopted([this](const std::string& path, NameSource) { lblFilename->setText(Q(FileNameOf(path))); });
+  song_.OnFileNameAdopted([this](const std::string& path, NameSource) {
+    lblFilename->setText(Q(FileNameOf(path)));
+    ShowWindowTitle(Q(FileNameOf(path)));
+  });
+  song_.OnModifiedChanged([this](bool modified) { setWindowModified(modified); });
   song_.OnPatchChanged([this](std::uint8_t patch) { ShowPatch(patch); });
   song_.OnTuningChanged([this](TuningTag tag) { ShowTuning(tag); });
   // An unsaved song is kept for recovery; a saved or dropped one is not.
@@ -284,6 +288,15 @@ void TfrmMain::ApplySettings(const OptionsChanges& changes) {
     song_.SetTuning(settings_.MenuTuningTag);
     tuningMenu_->UserItem()->setChecked(true);
   }
+}
+
+// The song's name and its modified mark in the title bar, the task bar and
+// the window switcher: "blues.sly — Strumbly", with "*" after the name while
+// changes are unsaved.
+void TfrmMain::ShowWindowTitle(const QString& songName) {
+  QString name = songName;
+  name.replace("[*]", "[*][*]");  // a literal mark in a file name stays as it is
+  setWindowTitle(name + QString::fromUtf8("[*] \u2014 Strumbly"));
 }
 
 bool TfrmMain::IsPlaying() const { return player_->IsPlaying(); }

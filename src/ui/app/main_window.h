@@ -261,6 +261,7 @@ class TfrmMain : public QMainWindow {
   void RichEdit1KeyUp(int key);
   void CursorPlaysHook(int key);
   void OnHint(const QString& hint);
+  void ShowWindowTitle(const QString& songName);
 
   // Editing and the neck, in chordsheet/chord_commands.cpp and guitar/neck_commands.cpp.
   void ConnectEditingCommands();

@@ -31,7 +31,8 @@ namespace {}
 
 TEST_F(MainWindowTest, StartsWithAnUntitledSong) {
   TfrmMain& w = *window;
-  EXPECT_EQ(w.windowTitle(), "Strumbly");
+  EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Untitled.sly[*] \u2014 Strumbly"));
+  EXPECT_FALSE(w.isWindowModified());
   EXPECT_EQ(w.lblFilename->text(), "Untitled.sly");
   EXPECT_EQ(Q(w.song().FileName()), "Untitled.sly");
   EXPECT_EQ(w.trackbarTempo->value(), 120);
@@ -48,7 +49,7 @@ TEST_F(MainWindowTest, StartsWithAnUntitledSong) {
   for (const char* name : {"TfrmAbout", "TfrmTab", "TfrmOptions", "TfrmGetTabInfo", "TfrmWriteMidiFile",
                            "TfrmNoSoundMessage", "Tfrmfind", "TfrmNewUserMessage"})
     EXPECT_NE(w.findChild<QWidget*>(name), nullptr) << name;
-  EXPECT_EQ(w.findChild<QWidget*>("TfrmTab")->windowTitle(), "Tablulature");
+  EXPECT_EQ(w.findChild<QWidget*>("TfrmTab")->windowTitle(), "Tabulature");
 }
 
 TEST_F(MainWindowTest, CurrentLineShowsNameErrorOrKind) {
@@ -346,6 +347,7 @@ TEST_F(MainWindowTest, UnreadableSettingsAreReportedAndTheDefaultsUsed) {
 TEST_F(MainWindowTest, TempoChangesMarkTheSong) {
   TfrmMain& w = *window;
   w.trackbarTempo->setValue(96);
+  EXPECT_TRUE(w.isWindowModified());  // the title bar marks the song
   EXPECT_EQ(w.spnTempo->value(), 96);
   EXPECT_TRUE(w.song().Modified());
   w.trackbarTempo->setValue(900);

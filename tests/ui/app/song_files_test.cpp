@@ -50,6 +50,8 @@ TEST_F(SongFilesTest, SavedSongOpensWithItsLinesInstrumentTuningAndTempo) {
             "* Title: Blues\r\nC, x, 3, 2, 0, 1, 0, Q\r\n\r\nG, 3, 2, 0, 0, 0, 3, .E\r\n");
   EXPECT_EQ(Q(w.song().FileName()), path);
   EXPECT_EQ(w.lblFilename->text(), "blues.sly");
+  EXPECT_EQ(w.windowTitle(), QString::fromUtf8("blues.sly[*] \u2014 Strumbly"));
+  EXPECT_FALSE(w.isWindowModified());
   EXPECT_EQ(w.settings().LastDir, dir.path().toStdString());
   EXPECT_FALSE(w.song().Modified());
 
