@@ -73,6 +73,11 @@ NeckMarker* NeckView::Marker(int stringIndex, int fret) const {
 }
 
 void NeckView::ShowStringMarker(int stringIndex, int fret) {
+  SetStringMarker(stringIndex, fret);
+  UpdateNutMarks();
+}
+
+void NeckView::SetStringMarker(int stringIndex, int fret) {
   if (stringIndex < 0 || stringIndex >= kStrings || fret < NotPlayed || fret > MaxFret) return;
   // Every marker of the string is cleared and the fret's one filled; each
   // marker goes straight to its final state, so one that shows the same
@@ -80,7 +85,9 @@ void NeckView::ShowStringMarker(int stringIndex, int fret) {
   for (int j = MaxFret; j >= 0; --j) {
     NeckMarker* m = Marker(stringIndex, j);
     if (j == fret) {
-      FillMarker(m);
+      m->SetColorValue(color_);
+      m->SetShape(shape_);
+      m->SetFilled(true);
     } else {
       m->SetFilled(false);
       m->SetShape(shape_);
@@ -88,12 +95,25 @@ void NeckView::ShowStringMarker(int stringIndex, int fret) {
   }
 }
 
+// A string that the chord leaves out shows a cross at the nut. A neck
+// showing no note at all (no chord) shows no crosses either.
+void NeckView::UpdateNutMarks() {
+  bool anyPlayed = false;
+  std::array<bool, kStrings> played{};
+  for (std::size_t i = 0; i < markers_.size(); ++i)
+    for (NeckMarker* m : markers_[i])
+      if (m->IsFilled()) played[i] = anyPlayed = true;
+  for (std::size_t i = 0; i < markers_.size(); ++i) markers_[i][0]->SetMuted(anyPlayed && !played[i]);
+}
+
 void NeckView::ShowChordOnNeck(const std::array<std::int32_t, 6>& frets) {
-  for (int i = 0; i < kStrings; ++i) ShowStringMarker(i, frets[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < kStrings; ++i) SetStringMarker(i, frets[static_cast<std::size_t>(i)]);
+  UpdateNutMarks();
 }
 
 void NeckView::ClearNeck() {
-  for (int i = 0; i < kStrings; ++i) ShowStringMarker(i, NotPlayed);
+  for (int i = 0; i < kStrings; ++i) SetStringMarker(i, NotPlayed);
+  UpdateNutMarks();
 }
 
 void NeckView::FillMarker(NeckMarker* marker) {
@@ -101,6 +121,7 @@ void NeckView::FillMarker(NeckMarker* marker) {
   marker->SetColorValue(color_);
   marker->SetShape(shape_);
   marker->SetFilled(true);
+  UpdateNutMarks();
 }
 
 void NeckView::SetMarkerColor(std::uint32_t value) {
@@ -124,9 +145,12 @@ void NeckView::SetChordName(const QString& text) { chordName_->setText(text); }
 void NeckView::SetChordNameVisible(bool visible) { chordName_->setVisible(visible); }
 void NeckView::SetFretNumbersVisible(bool visible) { fretNumbers_->setVisible(visible); }
 
+// The frame around the picture belongs to the window, so it takes the
+// desktop's colours: the text colour, which stands out on light and dark
+// themes alike.
 void NeckView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), Qt::black);
+  p.fillRect(rect(), palette().color(QPalette::WindowText));
 }
 
 }  // namespace strumbly

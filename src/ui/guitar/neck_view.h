@@ -33,7 +33,8 @@ class NeckView : public QWidget {
   // string is cleared and takes the marker shape, then the fret's marker is
   // filled in the marker colour. Values out of range change nothing.
   void ShowStringMarker(int stringIndex, int fret);
-  // Frets string 1 first, as a parsed chord holds them.
+  // Frets string 1 first, as a parsed chord holds them. Strings left out
+  // show a cross at the nut, open strings a ring, as chord diagrams do.
   void ShowChordOnNeck(const std::array<std::int32_t, 6>& frets);
   void ClearNeck();
   // Fills one marker at once with the current colour and shape.
@@ -61,6 +62,8 @@ class NeckView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void SetStringMarker(int stringIndex, int fret);
+  void UpdateNutMarks();
   NeckPicture* picture_;
   QLabel* chordName_;
   FretNumberLabel* fretNumbers_;
