@@ -113,7 +113,7 @@ void TfrmMain::BuildControls() {
   auto* neckColumn = new QVBoxLayout;
   neckColumn->setSpacing(0);
   neckColumn->addWidget(lblFilename);
-  neckColumn->addWidget(neckView, 0, Qt::AlignLeft | Qt::AlignTop);
+  neckColumn->addWidget(neckView, 1);
   auto* playColumn = new QVBoxLayout;
   playColumn->addStretch(1);
   playColumn->addWidget(pnlPlayButtons, 0, Qt::AlignHCenter);
@@ -122,7 +122,7 @@ void TfrmMain::BuildControls() {
   playColumn->addStretch(1);
   auto* top = new QHBoxLayout;
   top->setSpacing(8);
-  top->addLayout(neckColumn, 0);
+  top->addLayout(neckColumn, 3);
   top->addLayout(playColumn, 1);
   auto* bottom = new QHBoxLayout;
   bottom->setSpacing(7);

@@ -26,12 +26,18 @@ FretNumberLabel::FretNumberLabel(QWidget* parent) : QLabel(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-qreal FretNumberLabel::NumberCentreX(int fret) const { return FretSpaceCentreX(fret) - x(); }
+qreal FretNumberLabel::NumberCentreX(int fret) const { return FretSpaceCentreX(fret) - x() / scale_; }
+
+void FretNumberLabel::SetScale(qreal scale) {
+  scale_ = scale;
+  update();
+}
 
 // The high frets are narrower than two digits of the caption's font; their
 // numbers are drawn narrower, so that a gap stays between neighbours.
 void FretNumberLabel::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  p.scale(scale_, scale_);
   p.setRenderHint(QPainter::TextAntialiasing);
   p.setFont(font());
   p.setPen(palette().color(QPalette::WindowText));
@@ -46,7 +52,7 @@ void FretNumberLabel::paintEvent(QPaintEvent*) {
     p.translate(NumberCentreX(fret), 0);
     p.scale(squeeze, 1.0);
     const qreal w = ink + 8;
-    p.drawText(QRectF(-w / 2, 0, w, height()), Qt::AlignCenter, number);
+    p.drawText(QRectF(-w / 2, 0, w, height() / scale_), Qt::AlignCenter, number);
     p.restore();
   }
 }

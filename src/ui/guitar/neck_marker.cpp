@@ -63,8 +63,14 @@ const QColor kNutMarkEdge(24, 12, 6, 200);
 const QColor kCrossInk(244, 236, 218);
 }  // namespace
 
+void NeckMarker::SetScale(qreal scale) {
+  if (scale_ == scale) return;
+  scale_ = scale;
+  update();
+}
+
 QRectF NeckMarker::ShapeRect() const {
-  const QRectF all(0, 0, width(), height());
+  const QRectF all(0, 0, width() / scale_, height() / scale_);
   const bool round =
       shape_ == kShapeEllipse || shape_ == kShapeCircle || shape_ == kShapeRoundRect || shape_ == kShapeRoundSquare;
   const qreal band = std::min(all.height(), round ? kRoundBand : kStraightBand);
@@ -79,13 +85,15 @@ QRectF NeckMarker::ShapeRect() const {
 
 QPointF NeckMarker::NutMarkCentre() const {
   // In the open-string area, clear of the nut.
-  return {std::min(width() / 2.0, kNutLeft / 2 - x()), height() / 2.0};
+  const qreal w = width() / scale_;
+  return {std::min(w / 2.0, kNutLeft / 2 - x() / scale_), height() / scale_ / 2.0};
 }
 
 void NeckMarker::paintEvent(QPaintEvent*) {
   if (fret_ == 0) {
     if (!filled_ && !muted_) return;
     QPainter p(this);
+    p.scale(scale_, scale_);
     p.setRenderHint(QPainter::Antialiasing);
     p.setBrush(Qt::NoBrush);
     const QPointF c = NutMarkCentre();
@@ -105,6 +113,7 @@ void NeckMarker::paintEvent(QPaintEvent*) {
   }
   if (!filled_) return;
   QPainter p(this);
+  p.scale(scale_, scale_);
   p.setPen(Qt::NoPen);
   p.setBrush(ColorFromValue(color_));
   const QRectF r = ShapeRect();

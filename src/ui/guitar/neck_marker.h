@@ -48,7 +48,12 @@ class NeckMarker : public QWidget {
   void SetShape(int shape);
   void SetMuted(bool muted);
 
-  // The area the shape covers inside the marker: a band around the string
+  // How much larger than the neck's own size the neck is drawn; the marker's
+  // shapes keep their proportions.
+  void SetScale(qreal scale);
+  qreal Scale() const { return scale_; }
+
+  // The area the shape covers inside the marker, in the neck's own units: a band around the string
   // lower than the distance between strings, so markers on neighbouring
   // strings stay apart.
   QRectF ShapeRect() const;
@@ -71,6 +76,7 @@ class NeckMarker : public QWidget {
   bool muted_ = false;
   std::uint32_t color_ = kDefaultMarkerColor;
   int shape_ = kDefaultMarkerShape;
+  qreal scale_ = 1.0;
 };
 
 }  // namespace strumbly

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "core/chordsheet/chord_line.h"
 #include "core/guitar/neck_geometry.h"
@@ -18,12 +20,19 @@ constexpr int kChordNameTop = 9;
 constexpr int kChordNameHeight = 24;
 constexpr int kFretNumbersTop = 124;
 constexpr int kFretNumbersHeight = 18;
+// Past this the neck stops growing and the room goes to the editor.
+constexpr qreal kMaxNeckScale = 2.5;
 }  // namespace
 
 NeckView::NeckView(QWidget* parent) : QWidget(parent), color_(kDefaultMarkerColor), shape_(kDefaultMarkerShape) {
   setObjectName("shpNeckRect");
-  setFixedSize(kNeckFrameWidth, kNeckFrameHeight);
-  setAttribute(Qt::WA_OpaquePaintEvent);
+  // The neck grows with the room it is given, keeping its proportions; it
+  // never shrinks below its own size.
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
+  setMinimumSize(kNeckFrameWidth, kNeckFrameHeight);
+  resize(kNeckFrameWidth, kNeckFrameHeight);
   setCursor(PickCursor());
 
   picture_ = new NeckPicture(this);
@@ -48,14 +57,11 @@ NeckView::NeckView(QWidget* parent) : QWidget(parent), color_(kDefaultMarkerColo
   chordName_->hide();
 
   fretNumbers_ = new FretNumberLabel(picture_);
-  fretNumbers_->setGeometry(0, kFretNumbersTop, kNeckPictureWidth, kFretNumbersHeight);
   fretNumbers_->hide();
 
   for (int k = 1; k <= kStrings; ++k) {
     for (int f = 0; f <= MaxFret; ++f) {
       auto* marker = new NeckMarker(k, f, picture_);
-      const PixelRect r = MarkerRect(k, f);
-      marker->setGeometry(r.x, r.y, r.width, r.height);
       marker->SetShape(shape_);
       marker->SetColorValue(color_);
       marker->setToolTip(kNeckHint);
@@ -65,6 +71,50 @@ NeckView::NeckView(QWidget* parent) : QWidget(parent), color_(kDefaultMarkerColo
       markers_[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(f)] = marker;
     }
   }
+  PlaceParts(1.0);
+}
+
+QSize NeckView::sizeHint() const { return {kNeckFrameWidth, kNeckFrameHeight}; }
+QSize NeckView::minimumSizeHint() const { return sizeHint(); }
+bool NeckView::hasHeightForWidth() const { return true; }
+int NeckView::heightForWidth(int width) const {
+  const qreal scale = std::clamp(width / static_cast<qreal>(kNeckFrameWidth), 1.0, kMaxNeckScale);
+  return static_cast<int>(std::lround(kNeckFrameHeight * scale));
+}
+
+// The frame, the picture, the labels and every marker at the neck's scale.
+void NeckView::PlaceParts(qreal scale) {
+  scale_ = scale;
+  auto scaled = [scale](qreal x, qreal y, qreal w, qreal h) {
+    const int left = static_cast<int>(std::lround(x * scale));
+    const int top = static_cast<int>(std::lround(y * scale));
+    return QRect(left, top, static_cast<int>(std::lround((x + w) * scale)) - left,
+                 static_cast<int>(std::lround((y + h) * scale)) - top);
+  };
+  frame_ = scaled(0, 0, kNeckFrameWidth, kNeckFrameHeight);
+  picture_->setGeometry(scaled(kNeckFrameBorder, kNeckFrameBorder, kNeckPictureWidth, kNeckPictureHeight));
+  picture_->SetScale(scale);
+  chordName_->setGeometry(scaled(0, kChordNameTop, kNeckPictureWidth, kChordNameHeight));
+  QFont nameFont = chordName_->font();
+  nameFont.setPixelSize(std::max(1, static_cast<int>(std::lround(13 * scale))));
+  chordName_->setFont(nameFont);
+  fretNumbers_->setGeometry(scaled(0, kFretNumbersTop, kNeckPictureWidth, kFretNumbersHeight));
+  fretNumbers_->SetScale(scale);
+  for (int k = 1; k <= kStrings; ++k)
+    for (int f = 0; f <= MaxFret; ++f) {
+      NeckMarker* marker = markers_[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(f)];
+      const PixelRect r = MarkerRect(k, f);
+      marker->setGeometry(scaled(r.x, r.y, r.width, r.height));
+      marker->SetScale(scale);
+    }
+  update();
+}
+
+void NeckView::resizeEvent(QResizeEvent*) {
+  const qreal scale = std::clamp(
+      std::min(width() / static_cast<qreal>(kNeckFrameWidth), height() / static_cast<qreal>(kNeckFrameHeight)), 1.0,
+      kMaxNeckScale);
+  if (scale != scale_ || frame_.isEmpty()) PlaceParts(scale);
 }
 
 NeckMarker* NeckView::Marker(int stringIndex, int fret) const {
@@ -150,7 +200,7 @@ void NeckView::SetFretNumbersVisible(bool visible) { fretNumbers_->setVisible(vi
 // themes alike.
 void NeckView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), palette().color(QPalette::WindowText));
+  p.fillRect(frame_, palette().color(QPalette::WindowText));
 }
 
 }  // namespace strumbly

@@ -26,6 +26,13 @@ class NeckView : public QWidget {
 
   explicit NeckView(QWidget* parent = nullptr);
 
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+  bool hasHeightForWidth() const override;
+  int heightForWidth(int width) const override;
+  // How much larger than its own size the neck is drawn (1 at the least).
+  qreal Scale() const { return scale_; }
+
   // The marker of string index 0..5 (string 1..6) at fret 0..18, or null.
   NeckMarker* Marker(int stringIndex, int fret) const;
 
@@ -60,8 +67,11 @@ class NeckView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void PlaceParts(qreal scale);
+
   void SetStringMarker(int stringIndex, int fret);
   void UpdateNutMarks();
   NeckPicture* picture_;
@@ -70,6 +80,8 @@ class NeckView : public QWidget {
   std::array<std::array<NeckMarker*, kFretColumns>, kStrings> markers_{};
   std::uint32_t color_;
   int shape_;
+  qreal scale_ = 0.0;
+  QRect frame_;
 };
 
 }  // namespace strumbly
