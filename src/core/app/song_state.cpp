@@ -34,10 +34,20 @@ void SongState::OnTuningChanged(std::function<void(TuningTag)> listener) {
   tuningListeners_.push_back(std::move(listener));
 }
 
+void SongState::SetModified(bool modified) {
+  if (modified == modified_) return;
+  modified_ = modified;
+  for (const auto& listener : modifiedListeners_) listener(modified_);
+}
+
+void SongState::OnModifiedChanged(std::function<void(bool)> listener) {
+  modifiedListeners_.push_back(std::move(listener));
+}
+
 void SongState::Reset() {
   AdoptFileName(kUntitledName, NameSource::NewSong);
   ResetSound();
-  modified_ = false;
+  SetModified(false);
 }
 
 void SongState::ResetSound() {

@@ -49,7 +49,9 @@ class SongState {
   void SetCurrentDuration(std::string code) { duration_ = std::move(code); }
 
   bool Modified() const { return modified_; }
-  void SetModified(bool modified) { modified_ = modified; }
+  // Listeners hear only real changes of the mark.
+  void SetModified(bool modified);
+  void OnModifiedChanged(std::function<void(bool)> listener);
 
   // A new untitled song: default instrument, standard tuning, quarter notes,
   // nothing to save.
@@ -68,6 +70,7 @@ class SongState {
   std::vector<NameListener> nameListeners_;
   std::vector<std::function<void(std::uint8_t)>> patchListeners_;
   std::vector<std::function<void(TuningTag)>> tuningListeners_;
+  std::vector<std::function<void(bool)>> modifiedListeners_;
 };
 
 // The instrument program as a song file's info line gives it: its low 8 bits.

@@ -13,10 +13,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
 #include "core/guitar/neck_geometry.h"
+#include "core/sound/timing.h"
 #include "ui/app/main_window.h"
 #include "ui/chordsheet/note_value_buttons.h"
 #include "ui/guitar/neck_view.h"
@@ -39,8 +41,6 @@ class ClientArea : public QWidget {
   }
 };
 
-constexpr QRect kNeckFrame(3, 16, 488, 164);  // shpNeckRect
-
 }  // namespace
 
 void TfrmMain::SetHint(QWidget* w, const QString& hint) {
@@ -55,7 +55,9 @@ void TfrmMain::BuildControls() {
 
   lblFilename = new QLabel("Untitled.sly", client);
   lblFilename->setObjectName("lblFilename");
-  lblFilename->setGeometry(8, 1, kNeckFrame.width() - 10, 15);
+  lblFilename->setTextFormat(Qt::PlainText);
+  lblFilename->setMinimumWidth(0);
+  lblFilename->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   SetHint(lblFilename, "Current file name.");
 
   BuildNeck();
@@ -81,27 +83,57 @@ void TfrmMain::BuildControls() {
     b->setFocusPolicy(Qt::NoFocus);
     pb->addWidget(b);
   }
-  pnlPlayButtons->setFixedSize(170, 34);
+  pnlPlayButtons->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
   btnNewChord = new QPushButton("New Chord", client);
   btnNewChord->setObjectName("btnNewChord");
   btnNewChord->setFocusPolicy(Qt::NoFocus);
-  btnNewChord->setFixedSize(110, 30);
+  btnNewChord->setMinimumWidth(110);
+  btnNewChord->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   SetHint(btnNewChord, "Finish with the current chord and start a new one.");
 
   BuildEditControls(client);
 
-  // The editor.
+  // The editor takes the room the controls leave, in both directions.
   RichEdit1 = new ChordEditor(client);
   RichEdit1->setObjectName("RichEdit1");
   RichEdit1->setLineWrapMode(QPlainTextEdit::NoWrap);
   RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   RichEdit1->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
-  RichEdit1->move(grpEditControls->width() + 12, kNeckFrame.bottom() + 12);
+  RichEdit1->setMinimumSize(120, 80);
+  RichEdit1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   SetHint(RichEdit1, "Chord definition editor.");
 
   BuildPlayControls(client);
+
+  // The neck with the file name above it at the top left, the play buttons
+  // centred right of it; below, the edit controls, the editor and the play
+  // controls side by side.
+  auto* neckColumn = new QVBoxLayout;
+  neckColumn->setSpacing(0);
+  neckColumn->addWidget(lblFilename);
+  neckColumn->addWidget(neckView, 1);
+  auto* playColumn = new QVBoxLayout;
+  playColumn->addStretch(1);
+  playColumn->addWidget(pnlPlayButtons, 0, Qt::AlignHCenter);
+  playColumn->addSpacing(20);
+  playColumn->addWidget(btnNewChord, 0, Qt::AlignHCenter);
+  playColumn->addStretch(1);
+  auto* top = new QHBoxLayout;
+  top->setSpacing(8);
+  top->addLayout(neckColumn, 3);
+  top->addLayout(playColumn, 1);
+  auto* bottom = new QHBoxLayout;
+  bottom->setSpacing(7);
+  bottom->addWidget(grpEditControls, 0, Qt::AlignVCenter);
+  bottom->addWidget(RichEdit1, 1);
+  bottom->addWidget(grpPlayControls, 0, Qt::AlignVCenter);
+  auto* all = new QVBoxLayout(client);
+  all->setContentsMargins(kNeckFrameLeft, 1, 6, 4);
+  all->setSpacing(8);
+  all->addLayout(top, 0);
+  all->addLayout(bottom, 1);
 
   mnuEditorPopUp = new QMenu(this);
   mnuEditorPopUp->setObjectName("mnuEditorPopUp");
@@ -109,7 +141,6 @@ void TfrmMain::BuildControls() {
 
 void TfrmMain::BuildNeck() {
   neckView = new NeckView(centralWidget());
-  neckView->move(kNeckFrameLeft, kNeckFrameTop);
   lblChordName = neckView->ChordNameLabel();
   lblFretNumbers = neckView->FretNumbersLabel();
 }
@@ -182,7 +213,7 @@ void TfrmMain::BuildEditControls(QWidget* client) {
   btnShiftRight->setIcon(ArrowIcon(ArrowDirection::Right, arrowSize));
   btnShiftLeft->setIconSize(arrowSize);
   btnShiftRight->setIconSize(arrowSize);
-  grpEditControls->setFixedSize(212, grpEditControls->sizeHint().height());
+  grpEditControls->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 // Play controls, right of the editor.
@@ -211,8 +242,10 @@ void TfrmMain::BuildPlayControls(QWidget* client) {
   Label3->setObjectName("Label3");
   trackbarTempo = new QSlider(Qt::Horizontal, grpPlayControls);
   trackbarTempo->setObjectName("trackbarTempo");
-  trackbarTempo->setPageStep(1);
-  trackbarTempo->setFocusPolicy(Qt::NoFocus);
+  trackbarTempo->setRange(kMinTempo, kMaxTempo);
+  trackbarTempo->setSingleStep(1);  // arrow keys and the wheel
+  trackbarTempo->setPageStep(10);   // Page Up and Page Down
+  trackbarTempo->setFocusPolicy(Qt::StrongFocus);
   SetHint(trackbarTempo, "Playback tempo.");
   Label2 = new QLabel("Faster", grpPlayControls);
   Label2->setObjectName("Label2");
@@ -220,55 +253,46 @@ void TfrmMain::BuildPlayControls(QWidget* client) {
   tempoRow->addWidget(trackbarTempo, 1);
   tempoRow->addWidget(Label2);
   pg->addLayout(tempoRow);
-  lblTempo = new QLabel("120", grpPlayControls);
-  lblTempo->setObjectName("lblTempo");
-  lblTempo->setAlignment(Qt::AlignHCenter);
-  pg->addWidget(lblTempo);
-  grpPlayControls->setFixedSize(180, grpPlayControls->sizeHint().height());
+  // The tempo as a number, to read and to type; it follows the slider and
+  // the slider follows it.
+  spnTempo = new QSpinBox(grpPlayControls);
+  spnTempo->setObjectName("spnTempo");
+  spnTempo->setRange(kMinTempo, kMaxTempo);
+  spnTempo->setSuffix(" bpm");
+  spnTempo->setAlignment(Qt::AlignRight);
+  spnTempo->setKeyboardTracking(false);
+  SetHint(spnTempo, "Playback tempo in beats per minute.");
+  connect(trackbarTempo, &QSlider::valueChanged, spnTempo, &QSpinBox::setValue);
+  connect(spnTempo, &QSpinBox::valueChanged, trackbarTempo, &QSlider::setValue);
+  pg->addWidget(spnTempo, 0, Qt::AlignHCenter);
+  grpPlayControls->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 }
 
 void TfrmMain::BuildStatusBar() {
   auto* bar = statusBar();
   bar->setObjectName("StatusBar1");
   bar->setSizeGripEnabled(true);
+  // Panel 0, the current line's error, takes the room the others leave;
+  // control hints show as the bar's passing message, which covers it only
+  // while the mouse is on a control.
   static const std::array<std::pair<const char*, int>, 3> kPanels = {
-      {{"Status", 350}, {"Tuning (E A D G B E)", 195}, {"Line WWW", 1000}}};
+      {{"Status", 350}, {"Tuning (E A D G B E)", 195}, {"Line WWW", 90}}};
   for (std::size_t i = 0; i < kPanels.size(); ++i) {
     auto* l = new QLabel(kPanels[i].first, bar);
     l->setObjectName(QString("StatusPanel%1").arg(i));
+    l->setTextFormat(Qt::PlainText);
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);
-    l->setMinimumWidth(i == 2 ? 60 : kPanels[i].second / 2);
-    l->setMaximumWidth(kPanels[i].second);
-    bar->addWidget(l, i == 2 ? 1 : static_cast<int>(kPanels[i].second));
+    if (i == 0) {
+      l->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+      l->setMinimumWidth(60);
+      bar->addWidget(l, 1);
+    } else {
+      l->setMinimumWidth(kPanels[i].second / 2);
+      bar->addPermanentWidget(l, 0);
+    }
     statusPanels[i] = l;
   }
-}
-
-// The controls right of and below the neck follow the window's size.
-void TfrmMain::LayoutControls() {
-  if (!grpPlayControls) return;
-  const QSize outer = frameGeometry().size().expandedTo(size());
-  const int width = outer.width();
-  const int height = outer.height();
-  const int menuHeight = menuBar()->isVisible() ? menuBar()->height() : 0;
-  const int r = kNeckFrame.x() + kNeckFrame.width();
-  const int b = kNeckFrame.y() + kNeckFrame.height();
-  const int decoration = outer.height() - this->height();  // title bar, when there is one
-
-  grpPlayControls->move(width - grpPlayControls->width() - 12, grpPlayControls->y());
-  RichEdit1->resize(
-      std::max(80, grpPlayControls->x() - RichEdit1->x() - 7),
-      std::max(60, height - statusBar()->height() - RichEdit1->y() - 50 + (50 - menuHeight - decoration)));
-  pnlPlayButtons->move(r + (width - r) / 2 - pnlPlayButtons->width() / 2, 44);
-  btnNewChord->move(r + (width - r) / 2 - btnNewChord->width() / 2, 110);
-  grpEditControls->move(5, b + (height - b - 64) / 2 - grpEditControls->height() / 2);
-  grpPlayControls->move(grpPlayControls->x(), b + (height - b - 70) / 2 - grpPlayControls->height() / 2);
-}
-
-void TfrmMain::resizeEvent(QResizeEvent* e) {
-  QMainWindow::resizeEvent(e);
-  LayoutControls();
 }
 
 }  // namespace strumbly

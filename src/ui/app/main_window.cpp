@@ -9,10 +9,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 
@@ -38,6 +40,7 @@
 #include "ui/app/song_files.h"
 #include "ui/app/song_recovery.h"
 #include "ui/chordsheet/dictionary_box.h"
+#include "ui/fit_to_screen.h"
 #include "ui/guitar/neck_view.h"
 #include "ui/guitar/tuning_menu.h"
 #include "ui/qt_text.h"
@@ -53,15 +56,17 @@ namespace strumbly {
 TfrmMain::TfrmMain(const QStringList& arguments, std::unique_ptr<SettingsStore> store, MidiOutputService* device)
     : store_(std::move(store)) {
   setObjectName("TfrmMain");
-  setWindowTitle("Strumbly");
+  ShowWindowTitle(kUntitledName);
   if (!store_) store_ = std::make_unique<IniSettingsStore>();
   BuildControls();
   sheet_ = std::make_unique<ChordSheet>(RichEdit1);
   BuildMenus();
   BuildStatusBar();
   CreateParts(device);
-  setMinimumSize(680, 600);
-  resize(800, 640);
+  // The layouts give the smallest size at which every control can be used;
+  // a new window opens at the arrangement's natural size, within the screen.
+  FitToScreen(*this, QSize(800, 640));
+  centralWidget()->layout()->activate();  // the controls have their places before the window shows
   FormCreate(arguments);
 }
 
@@ -94,7 +99,11 @@ void TfrmMain::CreateParts(MidiOutputService* device) {
 
 // The window shows what the parts report.
 void TfrmMain::ConnectParts() {
-  song_.OnFileNameAdopted([this](const std::string& path, NameSource) { lblFilename->setText(Q(FileNameOf(path))); });
+  song_.OnFileNameAdopted([this](const std::string& path, NameSource) {
+    lblFilename->setText(Q(FileNameOf(path)));
+    ShowWindowTitle(Q(FileNameOf(path)));
+  });
+  song_.OnModifiedChanged([this](bool modified) { setWindowModified(modified); });
   song_.OnPatchChanged([this](std::uint8_t patch) { ShowPatch(patch); });
   song_.OnTuningChanged([this](TuningTag tag) { ShowTuning(tag); });
   // An unsaved song is kept for recovery; a saved or dropped one is not.
@@ -129,7 +138,7 @@ void TfrmMain::ConnectParts() {
 
 void TfrmMain::FormCreate(const QStringList& arguments) {
   // The labels beside the tempo bar share its hint.
-  for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3), static_cast<QWidget*>(lblTempo)})
+  for (QWidget* w : {static_cast<QWidget*>(Label2), static_cast<QWidget*>(Label3)})
     SetHint(w, trackbarTempo->statusTip());
   SetStatusPanel(0, "");
 
@@ -170,16 +179,11 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   // load on first use.)
   if (!qEnvironmentVariableIsSet(kNoPreloadVariable))
     BuiltinSynth::Instance().StartLoading(settings_.SoundFont, settings_.Channel, song_.Patch());
-  trackbarTempo->setRange(kMinTempo, kMaxTempo);
-  connect(trackbarTempo, &QSlider::valueChanged, this, [this](int v) {
-    lblTempo->setText(QString::number(v));
-    song_.SetModified(true);
-  });
+  connect(trackbarTempo, &QSlider::valueChanged, this, [this](int) { song_.SetModified(true); });
 
   songFiles_->NewSong();
   OpenArgumentSong(arguments);
   ShowLine(0);
-  LayoutControls();
   RichEdit1->setFocus();  // typing goes into the song from the start
 }
 
@@ -286,6 +290,15 @@ void TfrmMain::ApplySettings(const OptionsChanges& changes) {
   }
 }
 
+// The song's name and its modified mark in the title bar, the task bar and
+// the window switcher: "blues.sly — Strumbly", with "*" after the name while
+// changes are unsaved.
+void TfrmMain::ShowWindowTitle(const QString& songName) {
+  QString name = songName;
+  name.replace("[*]", "[*][*]");  // a literal mark in a file name stays as it is
+  setWindowTitle(name + QString::fromUtf8("[*] \u2014 Strumbly"));
+}
+
 bool TfrmMain::IsPlaying() const { return player_->IsPlaying(); }
 
 // --- following the parts ----------------------------------------------------------
@@ -294,7 +307,6 @@ void TfrmMain::ResetControls() {
   neckView->ClearNeck();
   rdoPlayOptions->setItemIndex(0);
   lblChordName->clear();
-  lblTempo->setText(QString::number(kDefaultTempo));
   SetStatusPanel(2, QString("Line %1").arg(sheet_->CurrentLine() + 1));
   chkLoop->setChecked(false);
   chkTrace->setChecked(false);
@@ -339,7 +351,10 @@ void TfrmMain::NylonStringAcoustic1Click(QAction* item) {
 // --- the current line -------------------------------------------------------------
 
 void TfrmMain::SetStatusPanel(int panel, const QString& text) {
-  statusPanels[static_cast<std::size_t>(panel)]->setText(text);
+  QLabel* label = statusPanels[static_cast<std::size_t>(panel)];
+  label->setText(text);
+  // A message cut by a narrow window can be read whole in the tooltip.
+  if (panel == 0) label->setToolTip(text.trimmed().isEmpty() ? QString() : "<qt>" + text.toHtmlEscaped() + "</qt>");
 }
 QString TfrmMain::StatusPanel(int panel) const { return statusPanels[static_cast<std::size_t>(panel)]->text(); }
 
@@ -405,13 +420,19 @@ bool TfrmMain::event(QEvent* e) {
   return QMainWindow::event(e);
 }
 
-void TfrmMain::OnHint(const QString& hint) { SetStatusPanel(0, " " + hint); }
+// A control's hint is the status bar's passing message; the panels, with the
+// current line's error, show again when it ends.
+void TfrmMain::OnHint(const QString& hint) {
+  if (hint.isEmpty())
+    statusBar()->clearMessage();
+  else
+    statusBar()->showMessage(hint);
+}
 
 // --- activation and closing ----------------------------------------------------------
 
 void TfrmMain::showEvent(QShowEvent* e) {
   QMainWindow::showEvent(e);
-  LayoutControls();
   // Some platforms never report the activation of a window; the first
   // activation's work runs once the window is shown in any case.
   QTimer::singleShot(0, this, [this] {

@@ -24,6 +24,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QSlider;
+class QSpinBox;
 
 namespace strumbly {
 
@@ -169,7 +170,7 @@ class TfrmMain : public QMainWindow {
   QCheckBox* chkLoop = nullptr;
   QCheckBox* chkTrace = nullptr;
   QSlider* trackbarTempo = nullptr;
-  QLabel* lblTempo = nullptr;
+  QSpinBox* spnTempo = nullptr;
   QLabel* Label2 = nullptr;  // "Faster"
   QLabel* Label3 = nullptr;  // "Slower"
   QWidget* pnlPlayButtons = nullptr;
@@ -211,7 +212,6 @@ class TfrmMain : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* e) override;
-  void resizeEvent(QResizeEvent* e) override;
   void changeEvent(QEvent* e) override;
   void showEvent(QShowEvent* e) override;
   bool event(QEvent* e) override;
@@ -228,7 +228,6 @@ class TfrmMain : public QMainWindow {
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                    const QKeySequence& shortcut, std::function<void()> handler);
   void SetHint(QWidget* w, const QString& hint);
-  void LayoutControls();
   void FormCreate(const QStringList& arguments);
   void LoadStartupSettings();
   void WriteStartupFileAssociation();
@@ -262,6 +261,7 @@ class TfrmMain : public QMainWindow {
   void RichEdit1KeyUp(int key);
   void CursorPlaysHook(int key);
   void OnHint(const QString& hint);
+  void ShowWindowTitle(const QString& songName);
 
   // Editing and the neck, in chordsheet/chord_commands.cpp and guitar/neck_commands.cpp.
   void ConnectEditingCommands();

@@ -222,7 +222,7 @@ QWidget* TfrmOptions::BuildInstrumentPage() {
   auto* col = new QVBoxLayout(page);
   col->addWidget(Explanation(
       "The bottom items on the Instrument and Tuning menus are defined here. These settings are automatically "
-      "saved inside songs files.",
+      "saved inside song files.",
       page));
 
   auto* patchRow = new QHBoxLayout;

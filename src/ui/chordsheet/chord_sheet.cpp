@@ -68,7 +68,16 @@ void ChordEditor::mousePressEvent(QMouseEvent* e) {
   if (e->button() == Qt::LeftButton) emit leftButtonPressed();
 }
 
-ChordSheet::EditBlock::EditBlock(ChordSheet& sheet) : cursor_(sheet.editor()->document()) { cursor_.beginEditBlock(); }
+// The block's cursor stands at the end of the caret's line when the command
+// starts. The document remembers that place and puts the caret back there on
+// Undo, so Undo keeps the line the command worked on instead of going to the
+// top. The end of the line is taken because a command's own first change is
+// never there (a place the first change starts at is not remembered).
+ChordSheet::EditBlock::EditBlock(ChordSheet& sheet) : cursor_(sheet.editor()->document()) {
+  const QTextBlock line = sheet.editor()->document()->findBlock(sheet.editor()->textCursor().selectionStart());
+  cursor_.setPosition(line.position() + line.length() - 1);
+  cursor_.beginEditBlock();
+}
 
 ChordSheet::EditBlock::~EditBlock() { cursor_.endEditBlock(); }
 
@@ -151,9 +160,18 @@ void ChordSheet::InsertLine(int n, const QString& text) {
   n = std::clamp(n, 0, count);
   QTextDocument* doc = editor_->document();
   QTextCursor c(doc);
-  if (n < count) {
-    c.setPosition(doc->findBlockByNumber(n).position());
-    c.insertText(text + '\n');
+  if (n == 0 && count > 0) {
+    // The line break goes in first and the text before it, so that Redo,
+    // which leaves the caret after the last change, puts it on this line.
+    c.insertText(QStringLiteral("\n"));
+    c.setPosition(0);
+    c.insertText(text);
+    c.movePosition(QTextCursor::NextBlock);
+  } else if (n < count) {
+    // Added after the end of the line before, for the same reason.
+    c.setPosition(doc->findBlockByNumber(n - 1).position() + doc->findBlockByNumber(n - 1).length() - 1);
+    c.insertText('\n' + text);
+    c.movePosition(QTextCursor::NextBlock);
   } else {
     c.movePosition(QTextCursor::End);
     // A text without a final line break gets one first, so the new line is a

@@ -1,5 +1,6 @@
 #include "ui/guitar/fret_number_label.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include "core/guitar/neck_geometry.h"
@@ -25,16 +26,34 @@ FretNumberLabel::FretNumberLabel(QWidget* parent) : QLabel(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-qreal FretNumberLabel::NumberCentreX(int fret) const { return FretSpaceCentreX(fret) - x(); }
+qreal FretNumberLabel::NumberCentreX(int fret) const { return FretSpaceCentreX(fret) - x() / scale_; }
 
+void FretNumberLabel::SetScale(qreal scale) {
+  scale_ = scale;
+  update();
+}
+
+// The high frets are narrower than two digits of the caption's font; their
+// numbers are drawn narrower, so that a gap stays between neighbours.
 void FretNumberLabel::paintEvent(QPaintEvent*) {
   QPainter p(this);
+  p.scale(scale_, scale_);
+  p.setRenderHint(QPainter::TextAntialiasing);
   p.setFont(font());
   p.setPen(palette().color(QPalette::WindowText));
-  const int w = 24;
+  const QFontMetricsF metrics(font());
+  constexpr qreal kGap = 4;
   for (int fret = 1; fret <= kNeckFrets; ++fret) {
-    const QRectF box(NumberCentreX(fret) - w / 2.0, 0, w, height());
-    p.drawText(box, Qt::AlignCenter, QString::number(fret));
+    const QString number = QString::number(fret);
+    const qreal room = FretWireX(fret) - FretWireX(fret - 1) - kGap;
+    const qreal ink = metrics.horizontalAdvance(number);
+    const qreal squeeze = ink > room ? room / ink : 1.0;
+    p.save();
+    p.translate(NumberCentreX(fret), 0);
+    p.scale(squeeze, 1.0);
+    const qreal w = ink + 8;
+    p.drawText(QRectF(-w / 2, 0, w, height() / scale_), Qt::AlignCenter, number);
+    p.restore();
   }
 }
 

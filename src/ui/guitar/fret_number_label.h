@@ -12,9 +12,14 @@ class FretNumberLabel : public QLabel {
   explicit FretNumberLabel(QWidget* parent);
   // The x centre of fret 1..18's number, in the label's own coordinates.
   qreal NumberCentreX(int fret) const;
+  // Drawn this much larger than the neck's own size.
+  void SetScale(qreal scale);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+
+ private:
+  qreal scale_ = 1.0;
 };
 
 }  // namespace strumbly

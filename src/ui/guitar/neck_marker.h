@@ -1,7 +1,9 @@
 #pragma once
 // One marker of the neck: a shape over the picture at one string and fret.
 // A clear marker draws nothing and lets the neck show through; a filled one
-// draws its shape in its colour, without outline.
+// draws its shape in its colour, without outline. The open-string marker
+// left of the nut reads as chord diagrams have it: a ring when the string
+// sounds open, a cross when the chord leaves the string out.
 #include <QColor>
 #include <QWidget>
 #include <cstdint>
@@ -35,6 +37,8 @@ class NeckMarker : public QWidget {
   int Fret() const { return fret_; }
 
   bool IsFilled() const { return filled_; }
+  // Only the open-string marker draws the cross of a string left out.
+  bool IsMuted() const { return muted_; }
   std::uint32_t ColorValue() const { return color_; }
   int Shape() const { return shape_; }
 
@@ -42,9 +46,19 @@ class NeckMarker : public QWidget {
   void SetFilled(bool filled);
   void SetColorValue(std::uint32_t value);
   void SetShape(int shape);
+  void SetMuted(bool muted);
 
-  // The area the shape covers inside the marker.
+  // How much larger than the neck's own size the neck is drawn; the marker's
+  // shapes keep their proportions.
+  void SetScale(qreal scale);
+  qreal Scale() const { return scale_; }
+
+  // The area the shape covers inside the marker, in the neck's own units: a band around the string
+  // lower than the distance between strings, so markers on neighbouring
+  // strings stay apart.
   QRectF ShapeRect() const;
+  // Centre of the ring and the cross of the open-string marker.
+  QPointF NutMarkCentre() const;
 
  signals:
   void pressed(NeckMarker* marker, Qt::MouseButton button);
@@ -59,8 +73,10 @@ class NeckMarker : public QWidget {
   int string_;
   int fret_;
   bool filled_ = false;
+  bool muted_ = false;
   std::uint32_t color_ = kDefaultMarkerColor;
   int shape_ = kDefaultMarkerShape;
+  qreal scale_ = 1.0;
 };
 
 }  // namespace strumbly

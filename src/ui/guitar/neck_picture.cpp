@@ -268,17 +268,25 @@ void PaintNeckPicture(QPainter& p) {
 NeckPicture::NeckPicture(QWidget* parent) : QWidget(parent) {
   setObjectName("imgAllFrets");
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setFixedSize(kNeckPictureWidth, kNeckPictureHeight);
+  resize(kNeckPictureWidth, kNeckPictureHeight);
+}
+
+void NeckPicture::SetScale(qreal scale) {
+  scale_ = scale;
+  update();
 }
 
 QSize NeckPicture::sizeHint() const { return {kNeckPictureWidth, kNeckPictureHeight}; }
 
 const QPixmap& NeckPicture::Rendering(qreal dpr) {
-  if (cache_.isNull() || cache_.devicePixelRatio() != dpr) {
-    cache_ = QPixmap(QSize(static_cast<int>(std::ceil(kW * dpr)), static_cast<int>(std::ceil(kH * dpr))));
+  if (cache_.isNull() || cache_.devicePixelRatio() != dpr || cacheScale_ != scale_) {
+    const qreal k = dpr * scale_;
+    cache_ = QPixmap(QSize(static_cast<int>(std::ceil(kW * k)), static_cast<int>(std::ceil(kH * k))));
     cache_.setDevicePixelRatio(dpr);
     cache_.fill(Qt::black);
+    cacheScale_ = scale_;
     QPainter p(&cache_);
+    p.scale(scale_, scale_);
     PaintNeckPicture(p);
   }
   return cache_;

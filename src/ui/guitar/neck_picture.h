@@ -21,7 +21,11 @@ class NeckPicture : public QWidget {
   explicit NeckPicture(QWidget* parent);
   QSize sizeHint() const override;
 
-  // The cached rendering for the given device pixel ratio.
+  // The picture is drawn this much larger than its own size, from its
+  // drawing, so it stays crisp at any size.
+  void SetScale(qreal scale);
+
+  // The cached rendering for the given device pixel ratio at the scale.
   const QPixmap& Rendering(qreal dpr);
 
  protected:
@@ -29,6 +33,8 @@ class NeckPicture : public QWidget {
 
  private:
   QPixmap cache_;
+  qreal scale_ = 1.0;
+  qreal cacheScale_ = 0.0;
 };
 
 }  // namespace strumbly

@@ -2,6 +2,8 @@
 
 #include <QLabel>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "core/chordsheet/chord_line.h"
 #include "core/guitar/neck_geometry.h"
@@ -18,12 +20,19 @@ constexpr int kChordNameTop = 9;
 constexpr int kChordNameHeight = 24;
 constexpr int kFretNumbersTop = 124;
 constexpr int kFretNumbersHeight = 18;
+// Past this the neck stops growing and the room goes to the editor.
+constexpr qreal kMaxNeckScale = 2.5;
 }  // namespace
 
 NeckView::NeckView(QWidget* parent) : QWidget(parent), color_(kDefaultMarkerColor), shape_(kDefaultMarkerShape) {
   setObjectName("shpNeckRect");
-  setFixedSize(kNeckFrameWidth, kNeckFrameHeight);
-  setAttribute(Qt::WA_OpaquePaintEvent);
+  // The neck grows with the room it is given, keeping its proportions; it
+  // never shrinks below its own size.
+  QSizePolicy policy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  policy.setHeightForWidth(true);
+  setSizePolicy(policy);
+  setMinimumSize(kNeckFrameWidth, kNeckFrameHeight);
+  resize(kNeckFrameWidth, kNeckFrameHeight);
   setCursor(PickCursor());
 
   picture_ = new NeckPicture(this);
@@ -48,14 +57,11 @@ NeckView::NeckView(QWidget* parent) : QWidget(parent), color_(kDefaultMarkerColo
   chordName_->hide();
 
   fretNumbers_ = new FretNumberLabel(picture_);
-  fretNumbers_->setGeometry(0, kFretNumbersTop, kNeckPictureWidth, kFretNumbersHeight);
   fretNumbers_->hide();
 
   for (int k = 1; k <= kStrings; ++k) {
     for (int f = 0; f <= MaxFret; ++f) {
       auto* marker = new NeckMarker(k, f, picture_);
-      const PixelRect r = MarkerRect(k, f);
-      marker->setGeometry(r.x, r.y, r.width, r.height);
       marker->SetShape(shape_);
       marker->SetColorValue(color_);
       marker->setToolTip(kNeckHint);
@@ -65,6 +71,50 @@ NeckView::NeckView(QWidget* parent) : QWidget(parent), color_(kDefaultMarkerColo
       markers_[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(f)] = marker;
     }
   }
+  PlaceParts(1.0);
+}
+
+QSize NeckView::sizeHint() const { return {kNeckFrameWidth, kNeckFrameHeight}; }
+QSize NeckView::minimumSizeHint() const { return sizeHint(); }
+bool NeckView::hasHeightForWidth() const { return true; }
+int NeckView::heightForWidth(int width) const {
+  const qreal scale = std::clamp(width / static_cast<qreal>(kNeckFrameWidth), 1.0, kMaxNeckScale);
+  return static_cast<int>(std::lround(kNeckFrameHeight * scale));
+}
+
+// The frame, the picture, the labels and every marker at the neck's scale.
+void NeckView::PlaceParts(qreal scale) {
+  scale_ = scale;
+  auto scaled = [scale](qreal x, qreal y, qreal w, qreal h) {
+    const int left = static_cast<int>(std::lround(x * scale));
+    const int top = static_cast<int>(std::lround(y * scale));
+    return QRect(left, top, static_cast<int>(std::lround((x + w) * scale)) - left,
+                 static_cast<int>(std::lround((y + h) * scale)) - top);
+  };
+  frame_ = scaled(0, 0, kNeckFrameWidth, kNeckFrameHeight);
+  picture_->setGeometry(scaled(kNeckFrameBorder, kNeckFrameBorder, kNeckPictureWidth, kNeckPictureHeight));
+  picture_->SetScale(scale);
+  chordName_->setGeometry(scaled(0, kChordNameTop, kNeckPictureWidth, kChordNameHeight));
+  QFont nameFont = chordName_->font();
+  nameFont.setPixelSize(std::max(1, static_cast<int>(std::lround(13 * scale))));
+  chordName_->setFont(nameFont);
+  fretNumbers_->setGeometry(scaled(0, kFretNumbersTop, kNeckPictureWidth, kFretNumbersHeight));
+  fretNumbers_->SetScale(scale);
+  for (int k = 1; k <= kStrings; ++k)
+    for (int f = 0; f <= MaxFret; ++f) {
+      NeckMarker* marker = markers_[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(f)];
+      const PixelRect r = MarkerRect(k, f);
+      marker->setGeometry(scaled(r.x, r.y, r.width, r.height));
+      marker->SetScale(scale);
+    }
+  update();
+}
+
+void NeckView::resizeEvent(QResizeEvent*) {
+  const qreal scale = std::clamp(
+      std::min(width() / static_cast<qreal>(kNeckFrameWidth), height() / static_cast<qreal>(kNeckFrameHeight)), 1.0,
+      kMaxNeckScale);
+  if (scale != scale_ || frame_.isEmpty()) PlaceParts(scale);
 }
 
 NeckMarker* NeckView::Marker(int stringIndex, int fret) const {
@@ -73,6 +123,11 @@ NeckMarker* NeckView::Marker(int stringIndex, int fret) const {
 }
 
 void NeckView::ShowStringMarker(int stringIndex, int fret) {
+  SetStringMarker(stringIndex, fret);
+  UpdateNutMarks();
+}
+
+void NeckView::SetStringMarker(int stringIndex, int fret) {
   if (stringIndex < 0 || stringIndex >= kStrings || fret < NotPlayed || fret > MaxFret) return;
   // Every marker of the string is cleared and the fret's one filled; each
   // marker goes straight to its final state, so one that shows the same
@@ -80,7 +135,9 @@ void NeckView::ShowStringMarker(int stringIndex, int fret) {
   for (int j = MaxFret; j >= 0; --j) {
     NeckMarker* m = Marker(stringIndex, j);
     if (j == fret) {
-      FillMarker(m);
+      m->SetColorValue(color_);
+      m->SetShape(shape_);
+      m->SetFilled(true);
     } else {
       m->SetFilled(false);
       m->SetShape(shape_);
@@ -88,12 +145,25 @@ void NeckView::ShowStringMarker(int stringIndex, int fret) {
   }
 }
 
+// A string that the chord leaves out shows a cross at the nut. A neck
+// showing no note at all (no chord) shows no crosses either.
+void NeckView::UpdateNutMarks() {
+  bool anyPlayed = false;
+  std::array<bool, kStrings> played{};
+  for (std::size_t i = 0; i < markers_.size(); ++i)
+    for (NeckMarker* m : markers_[i])
+      if (m->IsFilled()) played[i] = anyPlayed = true;
+  for (std::size_t i = 0; i < markers_.size(); ++i) markers_[i][0]->SetMuted(anyPlayed && !played[i]);
+}
+
 void NeckView::ShowChordOnNeck(const std::array<std::int32_t, 6>& frets) {
-  for (int i = 0; i < kStrings; ++i) ShowStringMarker(i, frets[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < kStrings; ++i) SetStringMarker(i, frets[static_cast<std::size_t>(i)]);
+  UpdateNutMarks();
 }
 
 void NeckView::ClearNeck() {
-  for (int i = 0; i < kStrings; ++i) ShowStringMarker(i, NotPlayed);
+  for (int i = 0; i < kStrings; ++i) SetStringMarker(i, NotPlayed);
+  UpdateNutMarks();
 }
 
 void NeckView::FillMarker(NeckMarker* marker) {
@@ -101,6 +171,7 @@ void NeckView::FillMarker(NeckMarker* marker) {
   marker->SetColorValue(color_);
   marker->SetShape(shape_);
   marker->SetFilled(true);
+  UpdateNutMarks();
 }
 
 void NeckView::SetMarkerColor(std::uint32_t value) {
@@ -124,9 +195,12 @@ void NeckView::SetChordName(const QString& text) { chordName_->setText(text); }
 void NeckView::SetChordNameVisible(bool visible) { chordName_->setVisible(visible); }
 void NeckView::SetFretNumbersVisible(bool visible) { fretNumbers_->setVisible(visible); }
 
+// The frame around the picture belongs to the window, so it takes the
+// desktop's colours: the text colour, which stands out on light and dark
+// themes alike.
 void NeckView::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.fillRect(rect(), Qt::black);
+  p.fillRect(frame_, palette().color(QPalette::WindowText));
 }
 
 }  // namespace strumbly

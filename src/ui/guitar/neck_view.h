@@ -26,6 +26,13 @@ class NeckView : public QWidget {
 
   explicit NeckView(QWidget* parent = nullptr);
 
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+  bool hasHeightForWidth() const override;
+  int heightForWidth(int width) const override;
+  // How much larger than its own size the neck is drawn (1 at the least).
+  qreal Scale() const { return scale_; }
+
   // The marker of string index 0..5 (string 1..6) at fret 0..18, or null.
   NeckMarker* Marker(int stringIndex, int fret) const;
 
@@ -33,7 +40,8 @@ class NeckView : public QWidget {
   // string is cleared and takes the marker shape, then the fret's marker is
   // filled in the marker colour. Values out of range change nothing.
   void ShowStringMarker(int stringIndex, int fret);
-  // Frets string 1 first, as a parsed chord holds them.
+  // Frets string 1 first, as a parsed chord holds them. Strings left out
+  // show a cross at the nut, open strings a ring, as chord diagrams do.
   void ShowChordOnNeck(const std::array<std::int32_t, 6>& frets);
   void ClearNeck();
   // Fills one marker at once with the current colour and shape.
@@ -59,14 +67,21 @@ class NeckView : public QWidget {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
+  void PlaceParts(qreal scale);
+
+  void SetStringMarker(int stringIndex, int fret);
+  void UpdateNutMarks();
   NeckPicture* picture_;
   QLabel* chordName_;
   FretNumberLabel* fretNumbers_;
   std::array<std::array<NeckMarker*, kFretColumns>, kStrings> markers_{};
   std::uint32_t color_;
   int shape_;
+  qreal scale_ = 0.0;
+  QRect frame_;
 };
 
 }  // namespace strumbly

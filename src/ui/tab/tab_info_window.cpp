@@ -19,7 +19,7 @@ constexpr const char* kSubHint = "Subtitle to be printed on tabulature. File nam
 
 TfrmGetTabInfo::TfrmGetTabInfo(QWidget* parent) : QDialog(parent) {
   setObjectName("TfrmGetTabInfo");
-  setWindowTitle("Tabulature ");
+  setWindowTitle("Tabulature");
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
   Label3 = new QLabel("Enter titles for tabulature", this);
@@ -30,7 +30,7 @@ TfrmGetTabInfo::TfrmGetTabInfo(QWidget* parent) : QDialog(parent) {
 
   Label4 = new QLabel(
       "These titles will print at the top of the tabulature. To pre-load them, include ' * Title: ' and ' *Sub: ' "
-      "lines your files.",
+      "lines in your files.",
       this);
   Label4->setObjectName("Label4");
   Label4->setWordWrap(true);

@@ -42,7 +42,7 @@ constexpr int kPageStep = 50;
 
 TfrmTab::TfrmTab(QWidget* parent) : QDialog(parent) {
   setObjectName("TfrmTab");
-  setWindowTitle("Tablulature");  // until it shows a song
+  setWindowTitle("Tabulature");  // until it shows a song
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
   resize(628, 415);
 

@@ -4,12 +4,15 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSettings>
 #include <QSlider>
+#include <QSpinBox>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
 #include <QTextBrowser>
@@ -18,6 +21,7 @@
 #include "support/main_window_fixture.h"
 #include "ui/app/about_box.h"
 #include "ui/app/help_window.h"
+#include "ui/guitar/neck_view.h"
 
 using namespace strumbly;
 using strumbly::test::kCMajor;
@@ -27,13 +31,14 @@ namespace {}
 
 TEST_F(MainWindowTest, StartsWithAnUntitledSong) {
   TfrmMain& w = *window;
-  EXPECT_EQ(w.windowTitle(), "Strumbly");
+  EXPECT_EQ(w.windowTitle(), QString::fromUtf8("Untitled.sly[*] \u2014 Strumbly"));
+  EXPECT_FALSE(w.isWindowModified());
   EXPECT_EQ(w.lblFilename->text(), "Untitled.sly");
   EXPECT_EQ(Q(w.song().FileName()), "Untitled.sly");
   EXPECT_EQ(w.trackbarTempo->value(), 120);
   EXPECT_EQ(w.trackbarTempo->minimum(), 1);
   EXPECT_EQ(w.trackbarTempo->maximum(), 500);
-  EXPECT_EQ(w.lblTempo->text(), "120");
+  EXPECT_EQ(w.spnTempo->value(), 120);
   EXPECT_EQ(w.song().Patch(), 25);
   EXPECT_EQ(Q(w.song().CurrentDuration()), " Q");
   EXPECT_FALSE(w.song().Modified());
@@ -44,7 +49,7 @@ TEST_F(MainWindowTest, StartsWithAnUntitledSong) {
   for (const char* name : {"TfrmAbout", "TfrmTab", "TfrmOptions", "TfrmGetTabInfo", "TfrmWriteMidiFile",
                            "TfrmNoSoundMessage", "Tfrmfind", "TfrmNewUserMessage"})
     EXPECT_NE(w.findChild<QWidget*>(name), nullptr) << name;
-  EXPECT_EQ(w.findChild<QWidget*>("TfrmTab")->windowTitle(), "Tablulature");
+  EXPECT_EQ(w.findChild<QWidget*>("TfrmTab")->windowTitle(), "Tabulature");
 }
 
 TEST_F(MainWindowTest, CurrentLineShowsNameErrorOrKind) {
@@ -137,17 +142,75 @@ TEST_F(MainWindowTest, EditMenuEnablingAndCommands) {
   EXPECT_EQ(w.action("Cut1")->statusTip(), "Remove selected text to Clipboard.");
 }
 
-TEST_F(MainWindowTest, HintsGoToThePanelWhileEnabled) {
+// Hints are the status bar's passing message: the current line's error in
+// panel 0 stays, and shows again when the hint ends.
+TEST_F(MainWindowTest, HintsPassOverTheLineErrorWithoutWipingIt) {
   TfrmMain& w = *window;
+  SetText("C, x, 3, 2, 0, 1, Q");
+  w.ShowLine(0);
+  const QString error = w.StatusPanel(0);
+  ASSERT_TRUE(error.contains("Not enough commas.")) << error.toStdString();
+  EXPECT_TRUE(w.statusPanels[0]->toolTip().contains("Not enough commas."));
   QStatusTipEvent tip("Playback tempo.");
   QApplication::sendEvent(&w, &tip);
-  EXPECT_EQ(w.StatusPanel(0), " Playback tempo.");
+  EXPECT_EQ(w.statusBar()->currentMessage(), "Playback tempo.");
+  EXPECT_EQ(w.StatusPanel(0), error);
   EXPECT_EQ(w.Label2->statusTip(), "Playback tempo.");
+  QStatusTipEvent leave("");
+  QApplication::sendEvent(&w, &leave);
+  EXPECT_EQ(w.statusBar()->currentMessage(), "");
   w.SetStatusHintsEnabled(false);
   QStatusTipEvent other("Chord definition editor.");
   QApplication::sendEvent(&w, &other);
-  EXPECT_EQ(w.StatusPanel(0), " Playback tempo.");
+  EXPECT_EQ(w.statusBar()->currentMessage(), "");
   EXPECT_EQ(w.RichEdit1->toolTip(), "Chord definition editor.");
+}
+
+// Every control, the status bar too, lies inside the window and clear of the
+// others at the smallest size, which fits a small screen.
+TEST_F(MainWindowTest, SmallestWindowFitsASmallScreenWithEveryControlInside) {
+  TfrmMain& w = *window;
+  const QSize least = w.minimumSizeHint();
+  EXPECT_LE(least.width(), 800);
+  EXPECT_LE(least.height(), 560);
+  w.resize(least);
+  w.show();
+  QApplication::processEvents();
+  const QRect inside = w.rect();
+  std::vector<QWidget*> controls = {w.lblFilename,     w.neckView,      w.btnPrev,         w.btnPlay,
+                                    w.btnNext,         w.btnNewChord,   w.grpEditControls, w.RichEdit1,
+                                    w.grpPlayControls, w.trackbarTempo, w.spnTempo,        w.statusBar()};
+  for (QWidget* c : controls) {
+    const QRect r(c->mapTo(&w, QPoint(0, 0)), c->size());
+    EXPECT_TRUE(c->isVisible()) << c->objectName().toStdString();
+    EXPECT_TRUE(inside.contains(r)) << c->objectName().toStdString();
+  }
+  for (std::size_t i = 0; i < 9; ++i)
+    for (std::size_t j = i + 1; j < 9; ++j) {
+      if (controls[i]->parentWidget() != controls[j]->parentWidget()) continue;
+      EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+          << controls[i]->objectName().toStdString() << " " << controls[j]->objectName().toStdString();
+    }
+  // A wider window gives the room to the editor; the controls keep their size.
+  const QSize editControls = w.grpEditControls->size();
+  const int editorWidth = w.RichEdit1->width();
+  w.resize(least + QSize(300, 200));
+  QApplication::processEvents();
+  EXPECT_EQ(w.grpEditControls->size(), editControls);
+  EXPECT_EQ(w.RichEdit1->width(), editorWidth + 300);
+}
+
+TEST_F(MainWindowTest, TempoSpinBoxAndSliderMoveTogether) {
+  TfrmMain& w = *window;
+  w.spnTempo->setValue(250);
+  EXPECT_EQ(w.trackbarTempo->value(), 250);
+  w.trackbarTempo->setFocus();
+  QTest::keyClick(w.trackbarTempo, Qt::Key_Right);
+  EXPECT_EQ(w.spnTempo->value(), 251);
+  QTest::keyClick(w.trackbarTempo, Qt::Key_PageDown);
+  EXPECT_EQ(w.spnTempo->value(), 241);
+  EXPECT_EQ(w.spnTempo->minimum(), 1);
+  EXPECT_EQ(w.spnTempo->maximum(), 500);
 }
 
 TEST_F(MainWindowTest, AboutBoxHoldsTheHintsAndShowsTheVersion) {
@@ -284,8 +347,9 @@ TEST_F(MainWindowTest, UnreadableSettingsAreReportedAndTheDefaultsUsed) {
 TEST_F(MainWindowTest, TempoChangesMarkTheSong) {
   TfrmMain& w = *window;
   w.trackbarTempo->setValue(96);
-  EXPECT_EQ(w.lblTempo->text(), "96");
+  EXPECT_TRUE(w.isWindowModified());  // the title bar marks the song
+  EXPECT_EQ(w.spnTempo->value(), 96);
   EXPECT_TRUE(w.song().Modified());
   w.trackbarTempo->setValue(900);
-  EXPECT_EQ(w.lblTempo->text(), "500");
+  EXPECT_EQ(w.spnTempo->value(), 500);
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QProgressDialog>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTimer>
 
 #include "support/main_window_fixture.h"
@@ -49,6 +50,8 @@ TEST_F(SongFilesTest, SavedSongOpensWithItsLinesInstrumentTuningAndTempo) {
             "* Title: Blues\r\nC, x, 3, 2, 0, 1, 0, Q\r\n\r\nG, 3, 2, 0, 0, 0, 3, .E\r\n");
   EXPECT_EQ(Q(w.song().FileName()), path);
   EXPECT_EQ(w.lblFilename->text(), "blues.sly");
+  EXPECT_EQ(w.windowTitle(), QString::fromUtf8("blues.sly[*] \u2014 Strumbly"));
+  EXPECT_FALSE(w.isWindowModified());
   EXPECT_EQ(w.settings().LastDir, dir.path().toStdString());
   EXPECT_FALSE(w.song().Modified());
 
@@ -66,7 +69,7 @@ TEST_F(SongFilesTest, SavedSongOpensWithItsLinesInstrumentTuningAndTempo) {
   EXPECT_EQ(w.song().Patch(), 33);
   EXPECT_EQ(w.song().Tuning(), 355433);
   EXPECT_EQ(w.trackbarTempo->value(), 96);
-  EXPECT_EQ(w.lblTempo->text(), "96");
+  EXPECT_EQ(w.spnTempo->value(), 96);
   EXPECT_EQ(Q(w.song().CurrentDuration()), " Q");
   EXPECT_EQ(Q(w.song().FileName()), path);
   EXPECT_EQ(w.lblFilename->text(), "blues.sly");
@@ -105,7 +108,7 @@ TEST_F(SongFilesTest, InfoLineValuesAndTheirEdgeCases) {
   };
   open("*Info 4:700");
   EXPECT_EQ(w.trackbarTempo->value(), 500);
-  EXPECT_EQ(w.lblTempo->text(), "500");
+  EXPECT_EQ(w.spnTempo->value(), 500);
   open("*Info 4:0");
   EXPECT_EQ(w.trackbarTempo->value(), 1);
   open("*Info 4: 96 ");

@@ -25,9 +25,16 @@ class OneStepTest : public MainWindowTest {
 
 }  // namespace
 
-TEST_F(OneStepTest, EachCommandIsTakenBackByOneUndo) {
+// Each command works on line 40 of a long song; Undo takes it back in one
+// step and leaves the caret on that line; Redo puts it where the command did.
+TEST_F(OneStepTest, EachCommandIsTakenBackByOneUndoOnItsOwnLine) {
   TfrmMain& w = *window;
-  const QString song = QString(kCMajor) + "\nG, 3, 2, 0, 0, 0, 3, H";
+  constexpr int at = 40;
+  QStringList lines;
+  for (int i = 0; i < at; ++i) lines << QString("A%1, x, 0, 2, 2, 2, 0, Q").arg(i);
+  lines << kCMajor << "G, 3, 2, 0, 0, 0, 3, H";
+  for (int i = 0; i < 40; ++i) lines << QString("E%1, 0, 2, 2, 1, 0, 0, Q").arg(i);
+  const QString song = lines.join('\n');
   struct Case {
     const char* what;
     std::function<void()> command;
@@ -41,12 +48,7 @@ TEST_F(OneStepTest, EachCommandIsTakenBackByOneUndo) {
       {"Delete", [&] { w.btnDelete->click(); }},
       {"eighth note", [&] { w.durationButtons[3]->click(); }},
       {"neck click", [&] { QTest::mouseClick(Marker(6, 5), Qt::LeftButton); }},
-      {"neck click on a comment",
-       [&] {
-         w.sheet().SelectLine(0, false);
-         w.sheet().ReplaceLine(0, "* verse");
-         QTest::mouseClick(Marker(1, 3), Qt::LeftButton);
-       }},
+      {"neck click on a comment", [&] { QTest::mouseClick(Marker(1, 3), Qt::LeftButton); }},
       {"rename",
        [&] {
          w.edtName->setText("Cmaj");
@@ -55,20 +57,25 @@ TEST_F(OneStepTest, EachCommandIsTakenBackByOneUndo) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    Sheet(song, 0);
-    const QStringList before = w.sheet().Lines();
+    Sheet(song, at);
     if (std::string(c.what) == "neck click on a comment") {
       // The comment line is part of the test's own setting-up.
-      c.command();
-      ASSERT_NE(w.sheet().Lines(), QStringList({"* verse", "G, 3, 2, 0, 0, 0, 3, H"}));
-      UndoOnce();
-      EXPECT_EQ(w.sheet().Lines(), QStringList({"* verse", "G, 3, 2, 0, 0, 0, 3, H"}));
-      continue;
+      w.sheet().ReplaceLine(at, "* verse");
+      w.sheet().SelectLine(at, false);
     }
+    const QStringList before = w.sheet().Lines();
     c.command();
-    ASSERT_NE(w.sheet().Lines(), before);
+    const QStringList after = w.sheet().Lines();
+    const int changed = w.sheet().CurrentLine();
+    ASSERT_NE(after, before);
     UndoOnce();
     EXPECT_EQ(w.sheet().Lines(), before);
+    EXPECT_EQ(w.sheet().CurrentLine(), at);
+    w.RichEdit1->redo();
+    EXPECT_EQ(w.sheet().Lines(), after);
+    // Redo leaves the caret on the changed line; Duplicate's new line is the
+    // upper copy, the command itself goes on to the lower one.
+    EXPECT_NEAR(w.sheet().CurrentLine(), changed, std::string(c.what) == "Duplicate" ? 1 : 0);
   }
   EXPECT_TRUE(dialogs->messages.empty());
 }

@@ -145,8 +145,9 @@ TEST_F(MainWindowTest, CurrentLineDrivesTheNeck) {
   TfrmMain& w = *window;
   ASSERT_NE(w.neckView, nullptr);
   EXPECT_EQ(w.findChild<QWidget*>("shpNeckRect"), w.neckView);
-  EXPECT_EQ(w.neckView->geometry(), QRect(3, 16, 488, 164));
-  EXPECT_EQ(w.neckView->Picture()->mapTo(w.centralWidget(), QPoint(0, 0)), QPoint(5, 18));
+  // At the top left, under the file name.
+  EXPECT_EQ(w.neckView->geometry().topLeft(), QPoint(3, w.lblFilename->geometry().bottom() + 1));
+  EXPECT_EQ(w.neckView->Picture()->mapTo(w.neckView, QPoint(0, 0)), QPoint(2, 2));
   EXPECT_EQ(w.neckView->findChildren<NeckMarker*>().size(), 114);
 
   SetText(QString("* intro\n") + kCMajor + "\n\nD, x, x, 0, 2, 3, 2, H");

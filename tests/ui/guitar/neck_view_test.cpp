@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QThread>
+#include <cmath>
+#include <functional>
 #include <map>
 
 #include "core/guitar/neck_geometry.h"
@@ -122,8 +124,22 @@ TEST(NeckView, CMajorFillsOneMarkerPerPlayedString) {
     EXPECT_EQ(m->ColorValue(), 16776960u);
     EXPECT_EQ(m->Shape(), kShapeCircle);
   }
-  neck.ClearNeck();
-  EXPECT_TRUE(FilledMarkers(neck).empty());
+  // Only the string left out is crossed at the nut, and only while a chord
+  // shows: an empty neck and a chord of no notes show no crosses.
+  for (int s = 0; s < 6; ++s) EXPECT_EQ(neck.Marker(s, 0)->IsMuted(), s == 5) << s;
+  neck.ShowStringMarker(5, 3);
+  EXPECT_FALSE(neck.Marker(5, 0)->IsMuted());
+  neck.ShowStringMarker(0, -1);
+  EXPECT_TRUE(neck.Marker(0, 0)->IsMuted());
+  for (bool clear : {true, false}) {
+    neck.ShowChordOnNeck(kCMajor);
+    if (clear)
+      neck.ClearNeck();
+    else
+      neck.ShowChordOnNeck({-1, -1, -1, -1, -1, -1});
+    EXPECT_TRUE(FilledMarkers(neck).empty());
+    for (int s = 0; s < 6; ++s) EXPECT_FALSE(neck.Marker(s, 0)->IsMuted()) << s;
+  }
 }
 
 TEST(NeckView, AStringShowsAtMostOneMarker) {
@@ -164,14 +180,25 @@ TEST(NeckView, ShapeAndColourFromSettings) {
   NeckMarker* m = neck.Marker(4, 3);
   EXPECT_EQ(m->Shape(), kShapeSquare);
   EXPECT_EQ(m->ColorValue(), 0x0000FFu);
-  // A square is as large as the height allows, centred.
-  EXPECT_EQ(m->ShapeRect(), QRectF((m->width() - 12) / 2.0, 0, 12, 12));
+  // Each shape keeps to a band lower than the distance between strings, so
+  // neighbouring strings' markers stay apart; rectangles keep off the wires.
+  EXPECT_EQ(m->ShapeRect(), QRectF((m->width() - 8) / 2.0, 2, 8, 8));
   m->SetShape(kShapeRectangle);
-  EXPECT_EQ(m->ShapeRect(), QRectF(0, 0, m->width(), 12));
+  EXPECT_EQ(m->ShapeRect(), QRectF(2, 2, m->width() - 4, 8));
   m->SetShape(kShapeCircle);
-  EXPECT_EQ(m->ShapeRect().size(), QSizeF(12, 12));
+  EXPECT_EQ(m->ShapeRect().size(), QSizeF(9, 9));
   m->SetShape(kShapeEllipse);
-  EXPECT_EQ(m->ShapeRect().size(), QSizeF(m->width(), 12));
+  EXPECT_EQ(m->ShapeRect().size(), QSizeF(m->width(), 9));
+  for (int shape : {kShapeSquare, kShapeRectangle, kShapeCircle, kShapeRoundSquare}) {
+    NeckMarker* upper = neck.Marker(2, 5);
+    NeckMarker* lower = neck.Marker(3, 5);
+    upper->SetShape(shape);
+    lower->SetShape(shape);
+    const QRectF a = upper->ShapeRect().translated(upper->pos());
+    const QRectF b = lower->ShapeRect().translated(lower->pos());
+    EXPECT_GE(b.top() - a.bottom(), 1.0) << shape;
+  }
+  m->SetShape(kShapeSquare);
 
   // Changing the settings restyles the markers that show a note.
   neck.SetMarkerShape(kShapeCircle);
@@ -179,6 +206,18 @@ TEST(NeckView, ShapeAndColourFromSettings) {
   for (auto [s, f] : FilledMarkers(neck)) {
     EXPECT_EQ(neck.Marker(s - 1, f)->Shape(), kShapeCircle);
     EXPECT_EQ(neck.Marker(s - 1, f)->ColorValue(), 0x00FF00u);
+  }
+  // Squares on neighbouring strings (an A chord) leave the neck between
+  // them: the drawn picture shows no marker colour half-way between strings.
+  neck.SetMarkerShape(kShapeSquare);
+  neck.SetMarkerColor(0x0000FF);
+  neck.ShowChordOnNeck({0, 2, 2, 2, 0, -1});
+  const QPixmap squares = test::RenderAt(neck, 2.0);
+  test::SaveShot(squares, "neck_square_markers");
+  for (int s = 1; s <= 2; ++s) {
+    const QPointF between = (MarkerCentre(neck, s, 2) + MarkerCentre(neck, s + 1, 2)) / 2;
+    EXPECT_NE(PixelAt(squares, between), QColor(255, 0, 0)) << s;
+    EXPECT_EQ(PixelAt(squares, MarkerCentre(neck, s, 2)), QColor(255, 0, 0)) << s;
   }
   EXPECT_EQ(ColorFromValue(16776960), QColor(0, 255, 255));
   EXPECT_EQ(ValueFromColor(QColor(1, 2, 3)), 0x030201u);
@@ -197,8 +236,19 @@ TEST(NeckView, DrawnMarkersShowTheirColourAndClearOnesTheNeck) {
   EXPECT_EQ(PixelAt(shot, MarkerCentre(neck, 3, 2)), QColor(255, 0, 0));
   EXPECT_EQ(PixelAt(shot, MarkerCentre(neck, 4, 3)), QColor(255, 0, 0));
   // A clear marker is invisible: the neck shows through unchanged.
-  for (auto [s, f] : {std::pair{5, 0}, {0, 12}, {2, 7}})
+  for (auto [s, f] : {std::pair{5, 12}, {0, 12}, {2, 7}})
     EXPECT_EQ(PixelAt(shot, MarkerCentre(neck, s, f)), PixelAt(empty, MarkerCentre(neck, s, f)));
+  // At the nut: a ring in the marker colour for an open string, hollow in
+  // the middle, and a light cross for the string the chord leaves out.
+  const auto nutMark = [&](int s) {
+    const NeckMarker* m = neck.Marker(s, 0);
+    return QPointF(m->mapTo(&neck, QPoint(0, 0))) + m->NutMarkCentre();
+  };
+  EXPECT_EQ(PixelAt(shot, nutMark(0) + QPointF(3.6, 0)), QColor(255, 0, 0));
+  EXPECT_EQ(PixelAt(shot, nutMark(0)), PixelAt(empty, nutMark(0)));
+  EXPECT_GT(PixelAt(shot, nutMark(5)).lightness(), 200);
+  EXPECT_LT(PixelAt(empty, nutMark(5)).lightness(), 200);
+  test::SaveShot(test::RenderAt(neck, 2.0), "neck_nut_marks_rectangles");
   // The frame is black.
   EXPECT_EQ(PixelAt(shot, QPointF(0.5, 80)), QColor(Qt::black));
   EXPECT_EQ(PixelAt(shot, QPointF(487.5, 163.5)), QColor(Qt::black));
@@ -300,6 +350,14 @@ TEST(NeckView, Labels) {
         }
     ASSERT_GE(hi, lo) << "no ink for fret " << f;
     EXPECT_NEAR((lo + hi + 1) / 2.0, centre, 2.0) << "fret " << f;
+    // Neighbouring numbers stay apart, even the narrow high frets' ones.
+    if (f < 18) {
+      const int wire = static_cast<int>(std::lround(FretWireX(f)));
+      for (int x = wire - 1; x <= wire; ++x)
+        for (int y = 0; y < frets->height(); ++y)
+          EXPECT_EQ(withNumbers.pixel(origin.x() + x, origin.y() + y), without.pixel(origin.x() + x, origin.y() + y))
+              << "fret " << f << " runs into the next at x " << x;
+    }
   }
 }
 
