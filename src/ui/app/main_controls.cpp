@@ -20,6 +20,7 @@
 #include "ui/app/main_window.h"
 #include "ui/chordsheet/note_value_buttons.h"
 #include "ui/guitar/neck_view.h"
+#include "ui/qt_text.h"
 #include "ui/radio_group.h"
 
 namespace strumbly {
@@ -53,7 +54,7 @@ void TfrmMain::BuildControls() {
   client->setObjectName("client");
   setCentralWidget(client);
 
-  lblFilename = new QLabel("Untitled.sly", client);
+  lblFilename = MakePlain(new QLabel("Untitled.sly", client));
   lblFilename->setObjectName("lblFilename");
   lblFilename->setGeometry(8, 1, kNeckFrame.width() - 10, 15);
   SetHint(lblFilename, "Current file name.");
@@ -234,7 +235,7 @@ void TfrmMain::BuildStatusBar() {
   static const std::array<std::pair<const char*, int>, 3> kPanels = {
       {{"Status", 350}, {"Tuning (E A D G B E)", 195}, {"Line WWW", 1000}}};
   for (std::size_t i = 0; i < kPanels.size(); ++i) {
-    auto* l = new QLabel(kPanels[i].first, bar);
+    auto* l = MakePlain(new QLabel(kPanels[i].first, bar));
     l->setObjectName(QString("StatusPanel%1").arg(i));
     l->setFrameShape(QFrame::Panel);
     l->setFrameShadow(QFrame::Sunken);

@@ -66,8 +66,8 @@ void SongFiles::LoadSongText(const SongText& text, std::unique_ptr<QTextDocument
 }
 
 std::unique_ptr<QTextDocument> SongFiles::MakeLargeSong(const SongText& text, const QString& path) {
-  QProgressDialog progress("Opening " + Q(FileNameOf(S(path))) + "...", "Cancel", 0,
-                           static_cast<int>(text.lines.size()), dialogParent_);
+  QProgressDialog progress(QString(), "Cancel", 0, static_cast<int>(text.lines.size()), dialogParent_);
+  progress.setLabel(PlainLabel("Opening " + Q(FileNameOf(S(path))) + "..."));
   progress.setWindowTitle("Open");
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(progressDelayMs_);

@@ -1,7 +1,9 @@
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QSlider>
 #include <QTimer>
@@ -355,6 +357,38 @@ TEST_F(SongFilesTest, Latin1SongsOpenIntactAndAreSavedAsUtf8) {
   EXPECT_EQ(w.sheet().Line(0), QString::fromUtf8("* caf\u00e9 au lait"));
   w.action("Save1")->trigger();
   EXPECT_NE(test::ReadFileBytes(dir.filePath("song.sly")).find("* caf\xC3\xA9 au lait\r\n"), std::string::npos);
+  // One Latin-1 line among UTF-8 ones leaves those as they were.
+  OpenText("* 5 \xE2\x82\xAC\r\n* caf\xE9\r\n");
+  EXPECT_EQ(w.sheet().Lines(), (QStringList{QString::fromUtf8("* 5 \u20ac"), QString::fromUtf8("* caf\u00e9")}));
+  w.action("Save1")->trigger();
+  EXPECT_NE(test::ReadFileBytes(dir.filePath("song.sly")).find("* 5 \xE2\x82\xAC\r\n* caf\xC3\xA9\r\n"),
+            std::string::npos);
+}
+
+// Markup in a song or its name is text: a chord named <img src=/dev/zero>
+// would otherwise make a label read that device until memory ran out.
+TEST_F(SongFilesTest, MarkupInASongOrItsNameIsShownAsText) {
+  TfrmMain& w = *window;
+  OpenText("<h1>Am</h1>, x, 0, 2, 2, 1, 0, Q\r\nC, <b>x</b>, 3, 2, 0, 1, 0, Q\r\n", "<h1>tag.sly");
+  const QList<QLabel*> labels = {w.lblFilename, w.lblChordName, w.findChild<QLabel*>("StatusPanel0"),
+                                 w.findChild<QLabel*>("StatusPanel1"), w.findChild<QLabel*>("StatusPanel2")};
+  for (QLabel* label : labels) EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+  EXPECT_EQ(w.lblFilename->text(), "<h1>tag.sly");
+  EXPECT_EQ(w.lblChordName->text(), "<h1>Am</h1>");
+  w.sheet().SelectLine(1, false);
+  w.ShowLine(1);
+  EXPECT_TRUE(w.StatusPanel(0).contains("<b>x</b>")) << w.StatusPanel(0).toStdString();
+
+  // The real message boxes show their text as it is, too.
+  Qt::TextFormat shown = Qt::AutoText;
+  QTimer::singleShot(0, [&shown] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->textFormat();
+      box->done(QMessageBox::Ok);
+    }
+  });
+  QtDialogs().Message(&w, MessageKind::Error, "<img src=nothing> doesn't exist!", MessageButtons::Ok);
+  EXPECT_EQ(shown, Qt::PlainText);
 }
 
 TEST_F(SongFilesTest, OddFilesOpenWithoutHarm) {
