@@ -46,10 +46,6 @@ inline QLabel* PlainLabel(const QString& text = {}, QWidget* parent = nullptr) {
 // is, its line breaks kept.
 inline QString PlainToolTip(const QString& text) { return Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal); }
 
-// A menu item's caption: '&' is a character of the text, not the mark of a
-// shortcut letter.
-inline QString MenuText(const QString& text) { return QString(text).replace('&', "&&"); }
-
 // Text for a window title beside the modified mark "[*]": a "[*]" in the
 // text itself stays as it is.
 inline QString WindowTitleText(const QString& text) { return QString(text).replace("[*]", "[*][*]"); }

@@ -365,6 +365,40 @@ TEST_F(SongFilesTest, Latin1SongsOpenIntactAndAreSavedAsUtf8) {
             std::string::npos);
 }
 
+// Another copy of the program, or another program, wrote the song's file
+// since it was opened or saved: saving over it asks first.
+TEST_F(SongFilesTest, SavingOverASongChangedOnDiskAsksFirst) {
+  TfrmMain& w = *window;
+  OpenText(std::string(kCMajor) + "\r\n");
+  const QString path = dir.filePath("song.sly");
+  SetText("* mine");
+  test::WriteFileBytes(path, "* theirs, longer than before\r\n");
+  dialogs->messageAnswers.push_back(MessageResult::No);
+  w.action("Save1")->trigger();
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_EQ(dialogs->messages[0].text, "song.sly was changed by another program since it was opened. Replace it?");
+  EXPECT_EQ(dialogs->messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(test::ReadFileBytes(path), "* theirs, longer than before\r\n");
+  EXPECT_TRUE(w.song().Modified());
+  // No stops the command that asked for the save, as Cancel does.
+  dialogs->messageAnswers = {MessageResult::Yes, MessageResult::No};
+  w.action("New1")->trigger();
+  EXPECT_EQ(w.sheet().Lines(), QStringList{"* mine"});
+
+  dialogs->messages.clear();
+  w.action("Save1")->trigger();  // Yes
+  EXPECT_NE(test::ReadFileBytes(path).find("* mine\r\n"), std::string::npos);
+  EXPECT_FALSE(w.song().Modified());
+  // The file as this save left it is what counts from now on.
+  SetText("* mine again");
+  w.action("Save1")->trigger();
+  test::WriteFileBytes(path, "* theirs again\r\n");
+  SetText("* and again");
+  SaveAs(path);  // the same file by Save As
+  EXPECT_EQ(dialogs->messages.size(), 2u);
+  EXPECT_NE(test::ReadFileBytes(path).find("* and again\r\n"), std::string::npos);
+}
+
 // Markup in a song or its name is text: a chord named <img src=/dev/zero>
 // would otherwise make a label read that device until memory ran out.
 TEST_F(SongFilesTest, MarkupInASongOrItsNameIsShownAsText) {
