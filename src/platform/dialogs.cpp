@@ -62,13 +62,15 @@ MessageResult QtDialogs::Ask(QWidget* parent, const QString& caption, const QStr
   QMessageBox box(parent);
   box.setWindowTitle(caption);
   box.setIcon(QMessageBox::Question);
+  box.setTextFormat(Qt::PlainText);
   box.setText(text);
   return RunBox(box, buttons);
 }
 
 int QtDialogs::Choose(QWidget* parent, const QStringList& items) {
   QMenu menu(parent);
-  for (int i = 0; i < items.size(); ++i) menu.addAction(items[i])->setData(i);
+  // An '&' is a character of the item, not the mark of a shortcut letter.
+  for (int i = 0; i < items.size(); ++i) menu.addAction(QString(items[i]).replace('&', "&&"))->setData(i);
   if (!items.isEmpty()) menu.setActiveAction(menu.actions().first());
   QAction* chosen = menu.exec(QCursor::pos());
   return chosen ? chosen->data().toInt() : -1;
@@ -76,6 +78,9 @@ int QtDialogs::Choose(QWidget* parent, const QStringList& items) {
 
 MessageResult QtDialogs::Message(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons) {
   QMessageBox box(parent);
+  // The text often holds a song's line or a file's name: shown as it is,
+  // never read as markup.
+  box.setTextFormat(Qt::PlainText);
   box.setText(text);
   switch (kind) {
     case MessageKind::Warning:

@@ -55,7 +55,8 @@ Dialogs& dialogs();
 // Installs replacement dialogs and returns the previous ones.
 std::unique_ptr<Dialogs> SetDialogs(std::unique_ptr<Dialogs> replacement);
 
-// The real dialogs: QMessageBox and the Qt standard dialogs.
+// The real dialogs: QMessageBox and the Qt standard dialogs. A message's
+// text is shown as it is, never read as markup.
 class QtDialogs : public Dialogs {
  public:
   MessageResult Message(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons) override;

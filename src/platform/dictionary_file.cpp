@@ -31,7 +31,21 @@ std::optional<DictionaryEntries> ReadDictionaryFile(const QString& path) {
   return ParseDictionaryText(ReadSongFile(path));
 }
 
+namespace {
+// True when the file already reads as these entries, whatever its line ends
+// or its encoding: writing it again would change nothing the user sees.
+bool FileHolds(const QString& path, const DictionaryEntries& entries) {
+  try {
+    const std::optional<DictionaryEntries> onDisk = ReadDictionaryFile(path);
+    return onDisk && *onDisk == entries;
+  } catch (const CommandError&) {
+    return false;
+  }
+}
+}  // namespace
+
 void WriteDictionaryFile(const QString& path, const DictionaryEntries& entries) {
+  if (FileHolds(path, entries)) return;
   try {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder)) throw CommandError(QString());

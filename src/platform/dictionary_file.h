@@ -23,6 +23,7 @@ std::optional<DictionaryEntries> ReadDictionaryFile(const QString& path);
 
 // Writes the entries with CR LF line ends through a temporary file and a
 // rename, creating the folder when missing. Throws "Cannot create file PATH".
+// A file that already reads as these entries is left as it is.
 void WriteDictionaryFile(const QString& path, const DictionaryEntries& entries);
 
 // The shipped dictionary: the installed data file found beside the program

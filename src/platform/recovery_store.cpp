@@ -66,20 +66,29 @@ void RecoveryStore::Remove(const QString& path) {
   if (!LockHeld(lock)) QFile::remove(lock);
 }
 
-std::optional<QString> RecoveryStore::FindLeftOver() const {
+QStringList RecoveryStore::FindLeftOvers() const {
   const QStringList names = QDir(folder_).entryList({"*" + kRecoverySuffix}, QDir::Files | QDir::Hidden, QDir::Time);
+  QStringList found;
   for (const QString& name : names) {
     const QString id = name.chopped(kRecoverySuffix.size());
     if (id == id_ || LockHeld(folder_ + "/" + id + kLockSuffix)) continue;
-    return folder_ + "/" + name;
+    found << folder_ + "/" + name;
   }
-  return std::nullopt;
+  return found;
+}
+
+std::optional<QString> RecoveryStore::FindLeftOver() const {
+  const QStringList found = FindLeftOvers();
+  if (found.isEmpty()) return std::nullopt;
+  return found.first();
 }
 
 std::optional<RecoveredSong> RecoveryStore::Load(const QString& path) {
   try {
-    return ParseRecovery(ReadSongFile(path));
-  } catch (const CommandError&) {
+    // Not through the limit for songs that are opened: this file holds
+    // the user's work, whatever its size.
+    return ParseRecovery(ReadOwnFile(path));
+  } catch (const std::exception&) {  // unreadable, or too large for memory
     return std::nullopt;
   }
 }

@@ -6,6 +6,7 @@
 // and a file left by an ended run is found even when its process number has
 // been given to another process since.
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 #include "core/app/recovery.h"
@@ -29,10 +30,13 @@ class RecoveryStore {
   void Remove();
   QString path() const;
 
-  // A recovery file that a run which has ended left behind; nullopt when
-  // there is none.
+  // The recovery files that runs which have ended left behind, the newest
+  // first.
+  QStringList FindLeftOvers() const;
+  // The newest of them; nullopt when there is none.
   std::optional<QString> FindLeftOver() const;
-  // The song in a recovery file; nullopt when it cannot be read.
+  // The song in a recovery file, however large; nullopt when it cannot be
+  // read or is no recovery file.
   static std::optional<RecoveredSong> Load(const QString& path);
   static void Remove(const QString& path);
 

@@ -14,6 +14,7 @@
 #include <climits>
 #include <cstdlib>
 #include <ctime>
+#include <limits>
 
 #include "core/app/song_names.h"
 #include "platform/command_error.h"
@@ -56,7 +57,9 @@ std::string TargetOf(const std::string& path) {
 
 }  // namespace
 
-std::string ReadSongFile(const QString& path) {
+namespace {
+
+std::string ReadRegularFile(const QString& path, std::uint64_t limit) {
   const QByteArray name = QFile::encodeName(path);
   const QString cannotOpen = "Cannot open file " + path;
   // Only a regular file is opened: opening some devices has effects of its
@@ -70,7 +73,7 @@ std::string ReadSongFile(const QString& path) {
   struct stat st {};
   if (::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) throw CommandError(cannotOpen);
   const auto size = static_cast<std::uint64_t>(st.st_size);
-  if (size > kMaxSongFileBytes) throw CommandError(Text(TooLargeMessage(path.toStdString(), size)));
+  if (size > limit) throw CommandError(Text(TooLargeMessage(path.toStdString(), size)));
   std::string bytes;
   bytes.resize(static_cast<std::size_t>(size));
   std::size_t got = 0;
@@ -78,8 +81,8 @@ std::string ReadSongFile(const QString& path) {
     if (got == bytes.size()) {
       // The file may have grown since it was measured; read on to its end
       // but never past the limit.
-      if (bytes.size() >= kMaxSongFileBytes) break;
-      bytes.resize(std::min<std::size_t>(bytes.size() + 65536, kMaxSongFileBytes + 1));
+      if (bytes.size() > limit) break;
+      bytes.resize(static_cast<std::size_t>(std::min<std::uint64_t>(bytes.size() + 65536, limit + 1)));
     }
     const ssize_t n = ::read(fd.get(), bytes.data() + got, bytes.size() - got);
     if (n < 0) {
@@ -89,9 +92,26 @@ std::string ReadSongFile(const QString& path) {
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
-  if (got > kMaxSongFileBytes) throw CommandError(Text(TooLargeMessage(path.toStdString(), got)));
+  if (got > limit) throw CommandError(Text(TooLargeMessage(path.toStdString(), got)));
   bytes.resize(got);
   return bytes;
+}
+
+}  // namespace
+
+std::string ReadSongFile(const QString& path) { return ReadRegularFile(path, kMaxSongFileBytes); }
+
+// No bound but what memory holds: the program held the same bytes when it
+// wrote them.
+std::string ReadOwnFile(const QString& path) {
+  return ReadRegularFile(path, std::numeric_limits<std::ptrdiff_t>::max() / 2);
+}
+
+std::optional<FileStamp> StampOfFile(const QString& path) {
+  struct stat st {};
+  if (::stat(QFile::encodeName(path).constData(), &st) != 0) return std::nullopt;
+  return FileStamp{static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                   static_cast<std::int64_t>(st.st_size)};
 }
 
 void WriteFileSafely(const QString& path, std::string_view bytes) {

@@ -2,6 +2,7 @@
 // Reading and writing song files. Failures throw CommandError with the text
 // the user reads; a failed write never harms the file that was there.
 #include <QString>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,6 +15,20 @@ class FileOperations;
 // opened or read (a folder, a device, no permission) and a clear message
 // for a file larger than kMaxSongFileBytes.
 std::string ReadSongFile(const QString& path);
+// The same for a file of the program's own that may be of any size (the
+// recovery file holds whatever song the user had).
+std::string ReadOwnFile(const QString& path);
+
+// What tells that a file was written since it was last seen: its time of
+// change, to the nanosecond, and its size.
+struct FileStamp {
+  std::int64_t modifiedNs = 0;
+  std::int64_t size = 0;
+  bool operator==(const FileStamp&) const = default;
+};
+// The stamp of the file a path names (a link is followed); nullopt when
+// there is none.
+std::optional<FileStamp> StampOfFile(const QString& path);
 
 // Replaces the file's contents with the bytes: they go to a new file in the
 // same folder, which is flushed to disk and then renamed over the old one,

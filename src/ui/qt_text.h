@@ -1,7 +1,12 @@
 #pragma once
-// Conversions between Qt's texts and the core's UTF-8 strings.
+// Conversions between Qt's texts and the core's UTF-8 strings, and the ways
+// to show text from a song, the dictionary, the settings or a file name as
+// it is, never read as markup (a chord named <img src=/dev/zero> would
+// otherwise make a label read that file).
+#include <QLabel>
 #include <QString>
 #include <QStringList>
+#include <QTextDocument>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,5 +29,25 @@ inline QStringList ToQStrings(const std::vector<std::string>& list) {
   for (const auto& s : list) out << QString::fromStdString(s);
   return out;
 }
+
+// A label that shows its text as it is. Set before any text: a label in
+// Qt's automatic format reads markup the moment its text is set.
+inline QLabel* MakePlain(QLabel* label) {
+  label->setTextFormat(Qt::PlainText);
+  return label;
+}
+inline QLabel* PlainLabel(const QString& text = {}, QWidget* parent = nullptr) {
+  auto* label = MakePlain(new QLabel(parent));
+  label->setText(text);
+  return label;
+}
+
+// A tooltip is always searched for markup; this one shows the text as it
+// is, its line breaks kept.
+inline QString PlainToolTip(const QString& text) { return Qt::convertFromPlainText(text, Qt::WhiteSpaceNormal); }
+
+// Text for a window title beside the modified mark "[*]": a "[*]" in the
+// text itself stays as it is.
+inline QString WindowTitleText(const QString& text) { return QString(text).replace("[*]", "[*][*]"); }
 
 }  // namespace strumbly

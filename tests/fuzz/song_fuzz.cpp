@@ -17,7 +17,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   const std::string text = DecodeSongText(bytes);
   FUZZ_CHECK(IsValidUtf8(text));
+  FUZZ_CHECK(DecodeSongText(text) == text);
   const SongText song = ReadSongText(text);
+  FUZZ_CHECK(ReadSongText(bytes).lines == song.lines);
   const int tempo = std::clamp(song.tempo.value_or(kDefaultTempo), 1, 500);
 
   ChordList list;

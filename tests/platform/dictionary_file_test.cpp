@@ -53,6 +53,21 @@ TEST_F(DictionaryFile, SavedWithCrLfAndReadBack) {
   EXPECT_EQ(ReadDictionaryFile(path()), DictionaryEntries{});
 }
 
+TEST_F(DictionaryFile, MixedEncodingsReadByLineAndAnUnchangedListIsNotRewritten) {
+  // One Latin-1 line does not turn the UTF-8 lines beside it into mojibake.
+  const std::string bytes = "* 5 \xE2\x82\xAC\r\n* caf\xE9\nC, x, 3, 2, 0, 1, 0, Q";
+  QDir().mkpath(install());
+  test::WriteFileBytes(path(), bytes);
+  const DictionaryEntries entries = {"* 5 \xE2\x82\xAC", "* caf\xC3\xA9", "C, x, 3, 2, 0, 1, 0, Q"};
+  EXPECT_EQ(ReadDictionaryFile(path()), entries);
+  // The save at exit leaves the file alone when the list did not change...
+  WriteDictionaryFile(path(), entries);
+  EXPECT_EQ(test::ReadFileBytes(path()), bytes);
+  // ...and writes it whole, in UTF-8, when it did.
+  WriteDictionaryFile(path(), {"* 5 \xE2\x82\xAC", "* caf\xC3\xA9"});
+  EXPECT_EQ(test::ReadFileBytes(path()), "* 5 \xE2\x82\xAC\r\n* caf\xC3\xA9\r\n");
+}
+
 TEST_F(DictionaryFile, MissingFileIsNoError) { EXPECT_EQ(ReadDictionaryFile(path()), std::nullopt); }
 
 TEST_F(DictionaryFile, UnreadableFileIsReported) {

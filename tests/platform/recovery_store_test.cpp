@@ -1,5 +1,7 @@
 #include "platform/recovery_store.h"
 
+#include "core/app/song_names.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -99,4 +101,13 @@ TEST(RecoveryStore, AFileLeftBehindWhoseProcessNumberIsInUseIsStillFound) {
   lock.close();
   RecoveryStore store(dir.path());
   EXPECT_EQ(store.FindLeftOver(), path);
+}
+
+TEST(RecoveryStore, ASongLargerThanASongFileMayBeIsReadBackWhole) {
+  QTemporaryDir dir;
+  RecoveryStore store(dir.path());
+  RecoveredSong large = Song("/songs/long.sly");
+  large.lines.assign(kMaxSongFileBytes / 4096 + 1, std::string(4095, 'x'));
+  store.Save(large);
+  EXPECT_EQ(RecoveryStore::Load(store.path()), large);
 }

@@ -137,6 +137,7 @@ TEST(SongIo, FilesOverTheLimitAreRefused) {
   }
   EXPECT_EQ(test::CommandErrorOf([&] { ReadSongFile(path); }),
             "Cannot open file " + path + ": it holds 65 MB, and songs can be at most 64 MB.");
+  EXPECT_EQ(ReadOwnFile(path).size(), kMaxSongFileBytes + 1);  // the program's own files have no bound
   {
     QFile f(path);
     ASSERT_TRUE(f.resize(static_cast<qint64>(kMaxSongFileBytes)));

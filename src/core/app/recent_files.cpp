@@ -1,5 +1,7 @@
 #include "core/app/recent_files.h"
 
+#include <algorithm>
+
 namespace strumbly {
 
 std::array<std::string, kRecentFileCount> RecentFiles(const Settings& settings) {
@@ -7,9 +9,14 @@ std::array<std::string, kRecentFileCount> RecentFiles(const Settings& settings) 
 }
 
 void PushRecentFile(Settings& settings, const std::string& path) {
-  settings.RecentFile2 = settings.RecentFile1;
-  settings.RecentFile1 = settings.RecentFile0;
-  settings.RecentFile0 = path;
+  std::array<std::string, kRecentFileCount> list{path};
+  std::size_t n = 1;
+  for (const std::string& old : RecentFiles(settings))
+    if (n < list.size() && !old.empty() && std::find(list.begin(), list.begin() + n, old) == list.begin() + n)
+      list[n++] = old;
+  settings.RecentFile0 = list[0];
+  settings.RecentFile1 = list[1];
+  settings.RecentFile2 = list[2];
 }
 
 RecentMenu RecentMenuFor(const Settings& settings) {

@@ -1,7 +1,7 @@
 #pragma once
 // The recent-file list at the end of the File menu: the three most recently
-// opened songs, kept in the settings (RecentFile0 the newest). The list is a
-// plain history: the same path may stand in it more than once, and the menu
+// opened songs, kept in the settings (RecentFile0 the newest). A path stands
+// in it once; should a hand-edited settings file list one twice, the menu
 // hides an item that repeats an item above it.
 #include <array>
 #include <string>
@@ -15,8 +15,9 @@ inline constexpr int kRecentFileCount = 3;
 // RecentFile0, RecentFile1, RecentFile2.
 std::array<std::string, kRecentFileCount> RecentFiles(const Settings& settings);
 
-// Puts path at the head of the list; the oldest entry drops out. An entry
-// equal to path stays where it is.
+// Puts path at the head of the list. An entry equal to path moves up from
+// where it was; otherwise the oldest entry drops out. Repeats and gaps that
+// a settings file brought are closed up.
 void PushRecentFile(Settings& settings, const std::string& path);
 
 struct RecentMenuItem {

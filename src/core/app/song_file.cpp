@@ -21,62 +21,7 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-bool IsValidUtf8(std::string_view s) {
-  std::size_t i = 0;
-  while (i < s.size()) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    std::size_t len;
-    std::uint32_t cp;
-    if ((c & 0xE0) == 0xC0) {
-      len = 2;
-      cp = c & 0x1F;
-    } else if ((c & 0xF0) == 0xE0) {
-      len = 3;
-      cp = c & 0x0F;
-    } else if ((c & 0xF8) == 0xF0) {
-      len = 4;
-      cp = c & 0x07;
-    } else
-      return false;
-    if (i + len > s.size()) return false;
-    for (std::size_t k = 1; k < len; ++k) {
-      const auto d = static_cast<unsigned char>(s[i + k]);
-      if ((d & 0xC0) != 0x80) return false;
-      cp = (cp << 6) | (d & 0x3F);
-    }
-    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
-    if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
-        (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-      return false;
-    i += len;
-  }
-  return true;
-}
-
-namespace {
-std::string Latin1ToUtf8(std::string_view bytes) {
-  std::string out;
-  out.reserve(bytes.size() + bytes.size() / 8);
-  for (char ch : bytes) {
-    const auto c = static_cast<unsigned char>(ch);
-    if (c < 0x80) {
-      out += ch;
-    } else {
-      out += static_cast<char>(0xC0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  return out;
-}
-}  // namespace
-
-std::string DecodeSongText(std::string_view bytes) {
-  return IsValidUtf8(bytes) ? std::string(bytes) : Latin1ToUtf8(bytes);
-}
+std::string DecodeSongText(std::string_view bytes) { return DecodeTextLines(bytes); }
 
 bool HasInfoPrefix(std::string_view line, int index) { return line.substr(0, 8) == kInfoPrefixes[index]; }
 
@@ -88,7 +33,7 @@ std::optional<std::int32_t> InfoValue(std::string_view line) {
 SongText ReadSongText(std::string_view bytes) {
   SongText song;
   // Text that is already UTF-8 (nearly every song) is split without a copy.
-  song.lines = IsValidUtf8(bytes) ? SplitLines(bytes) : SplitLines(Latin1ToUtf8(bytes));
+  song.lines = IsValidUtf8(bytes) ? SplitLines(bytes) : SplitLines(DecodeTextLines(bytes));
   auto line = [&](std::size_t i) -> std::string_view {
     return i < song.lines.size() ? std::string_view(song.lines[i]) : std::string_view();
   };

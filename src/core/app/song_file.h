@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/chordsheet/text.h"  // IsValidUtf8, DecodeTextLines
+
 namespace strumbly {
 
 inline constexpr int kDefaultPatch = 25;  // Acoustic Steel String Guitar, counted from 0
@@ -17,9 +19,8 @@ inline constexpr const char* kUntitledName = "Untitled.sly";
 // Splits at CR LF, LF or a lone CR. A final line break starts no further line.
 std::vector<std::string> SplitLines(std::string_view text);
 
-// Valid UTF-8 is kept; anything else is taken as Latin-1 and converted.
+// UTF-8 lines are kept; any other line is taken as Latin-1 and converted.
 std::string DecodeSongText(std::string_view bytes);
-bool IsValidUtf8(std::string_view bytes);
 
 // The value of an info line: characters 9 to 28, trimmed, as an integer;
 // nullopt when the text is not a number.

@@ -1,5 +1,7 @@
 #include "core/chordsheet/text.h"
 
+#include <cstdint>
+
 namespace strumbly {
 
 std::string_view Trim(std::string_view s) {
@@ -33,6 +35,79 @@ std::string_view PrefixChars(std::string_view s, std::size_t n) {
   std::size_t i = 0;
   for (std::size_t count = 0; count < n && i < s.size(); ++count) i += SequenceLength(s, i);
   return s.substr(0, i);
+}
+
+bool IsValidUtf8(std::string_view s) {
+  std::size_t i = 0;
+  while (i < s.size()) {
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80) {
+      ++i;
+      continue;
+    }
+    std::size_t len;
+    std::uint32_t cp;
+    if ((c & 0xE0) == 0xC0) {
+      len = 2;
+      cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+      len = 3;
+      cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+      len = 4;
+      cp = c & 0x07;
+    } else
+      return false;
+    if (i + len > s.size()) return false;
+    for (std::size_t k = 1; k < len; ++k) {
+      const auto d = static_cast<unsigned char>(s[i + k]);
+      if ((d & 0xC0) != 0x80) return false;
+      cp = (cp << 6) | (d & 0x3F);
+    }
+    // Overlong forms, surrogates and values past U+10FFFF are not UTF-8.
+    if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
+        (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+      return false;
+    i += len;
+  }
+  return true;
+}
+
+namespace {
+void AppendLatin1(std::string& out, std::string_view bytes) {
+  for (char ch : bytes) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out += ch;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+}
+}  // namespace
+
+std::string DecodeTextLines(std::string_view bytes) {
+  if (IsValidUtf8(bytes)) return std::string(bytes);
+  std::string out;
+  out.reserve(bytes.size() + bytes.size() / 8);
+  // No byte of a multi-byte UTF-8 sequence is a CR or an LF, so cutting at
+  // them never splits a character.
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    std::size_t end = bytes.find_first_of("\r\n", start);
+    if (end == std::string_view::npos) end = bytes.size();
+    const std::string_view line = bytes.substr(start, end - start);
+    if (IsValidUtf8(line))
+      out += line;
+    else
+      AppendLatin1(out, line);
+    std::size_t next = end;
+    while (next < bytes.size() && (bytes[next] == '\r' || bytes[next] == '\n')) ++next;
+    out += bytes.substr(end, next - end);
+    start = next;
+  }
+  return out;
 }
 
 }  // namespace strumbly

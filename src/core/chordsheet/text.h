@@ -18,4 +18,14 @@ std::string UpperAscii(std::string_view s);
 // The first n characters of s (whole UTF-8 sequences are kept together).
 std::string_view PrefixChars(std::string_view s, std::size_t n);
 
+// True when the bytes are UTF-8 (no overlong forms, surrogates or values
+// past U+10FFFF).
+bool IsValidUtf8(std::string_view bytes);
+
+// A file's text as UTF-8, decided line by line: a line that is UTF-8 stays
+// as it is, any other line is read as Latin-1. One stray byte so spoils only
+// its own line, and text that is UTF-8 throughout, or Latin-1 throughout,
+// reads as it always did. Line breaks (CR, LF) are kept as they are.
+std::string DecodeTextLines(std::string_view bytes);
+
 }  // namespace strumbly

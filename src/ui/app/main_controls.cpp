@@ -22,6 +22,7 @@
 #include "ui/app/main_window.h"
 #include "ui/chordsheet/note_value_buttons.h"
 #include "ui/guitar/neck_view.h"
+#include "ui/qt_text.h"
 #include "ui/radio_group.h"
 
 namespace strumbly {
@@ -53,7 +54,7 @@ void TfrmMain::BuildControls() {
   client->setObjectName("client");
   setCentralWidget(client);
 
-  lblFilename = new QLabel("Untitled.sly", client);
+  lblFilename = MakePlain(new QLabel("Untitled.sly", client));
   lblFilename->setObjectName("lblFilename");
   lblFilename->setTextFormat(Qt::PlainText);
   lblFilename->setMinimumWidth(0);
@@ -278,7 +279,7 @@ void TfrmMain::BuildStatusBar() {
   static const std::array<std::pair<const char*, int>, 3> kPanels = {
       {{"Status", 350}, {"Tuning (E A D G B E)", 195}, {"Line WWW", 90}}};
   for (std::size_t i = 0; i < kPanels.size(); ++i) {
-    auto* l = new QLabel(kPanels[i].first, bar);
+    auto* l = MakePlain(new QLabel(kPanels[i].first, bar));
     l->setObjectName(QString("StatusPanel%1").arg(i));
     l->setTextFormat(Qt::PlainText);
     l->setFrameShape(QFrame::Panel);

@@ -85,7 +85,7 @@ void TfrmMain::CreateParts(MidiOutputService* device) {
   songFiles_ = std::make_unique<SongFiles>(this, *sheet_, song_, settings_, *trackbarTempo, *tuningMenu_);
   CreateTabCommands();
   CreateDictionary();
-  recovery_ = new SongRecovery(this, *sheet_, song_, *trackbarTempo);
+  recovery_ = new SongRecovery(this, *sheet_, song_, *trackbarTempo, *songFiles_);
   recentFiles_ = std::make_unique<RecentFilesMenu>(
       this, action("FilenameSep"),
       std::array<QAction*, kRecentFileCount>{action("mnuFilename0"), action("mnuFilename1"), action("mnuFilename2")},

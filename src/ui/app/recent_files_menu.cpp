@@ -31,8 +31,8 @@ void RecentFilesMenu::UpdateRecentMenu() {
   separator_->setVisible(menu.separatorVisible);
   for (std::size_t i = 0; i < items_.size(); ++i) {
     const RecentMenuItem& shown = menu.items[i];
-    // An entry is never emptied during a run; an empty one keeps the item
-    // as it was.
+    // An entry emptied when a repeat was closed up hides its item.
+    if (shown.caption.empty()) items_[i]->setVisible(false);
     if (shown.caption.empty()) continue;
     const QString path = Q(shown.caption);
     // The caption is the full path; an '&' in it is a character of the

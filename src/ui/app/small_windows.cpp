@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/qt_text.h"
+
 namespace strumbly {
 
 namespace {
@@ -22,7 +24,7 @@ TfrmNoSoundMessage::TfrmNoSoundMessage(QWidget* parent) : QDialog(parent) {
   setWindowTitle("Error opening sound device");
   auto* col = new QVBoxLayout(this);
   col->addWidget(BoldLabel("There was an error opening  the MIDI device/Sound card:", this));
-  lblOpenError = new QLabel(this);
+  lblOpenError = MakePlain(new QLabel(this));
   lblOpenError->setObjectName("lblOpenError");
   col->addWidget(lblOpenError);
   col->addWidget(new QLabel("Program will function without sound.", this));

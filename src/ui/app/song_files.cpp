@@ -35,7 +35,28 @@ SongFiles::SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, 
       song_(song),
       settings_(settings),
       tempo_(tempo),
-      tuningMenu_(tuningMenu) {}
+      tuningMenu_(tuningMenu) {
+  // A song that takes a name by any other way (a new or recovered song)
+  // has not been seen on disk under it.
+  song_.OnFileNameAdopted([this](const std::string&, NameSource) {
+    seenPath_.clear();
+    seenStamp_.reset();
+  });
+}
+
+void SongFiles::RememberFile(const QString& path, std::optional<FileStamp> stamp) {
+  seenPath_ = path;
+  seenStamp_ = stamp;
+}
+
+bool SongFiles::MayReplace(const QString& path) {
+  if (path != seenPath_ || !seenStamp_) return true;
+  const std::optional<FileStamp> now = StampOfFile(path);
+  // A file that is gone is simply written again.
+  if (!now || *now == *seenStamp_) return true;
+  const QString question = Q(FileNameOf(S(path))) + " was changed by another program since it was opened. Replace it?";
+  return dialogs().Message(dialogParent_, MessageKind::Warning, question, MessageButtons::YesNo) == MessageResult::Yes;
+}
 
 void SongFiles::NewSong() {
   sheet_.Clear();
@@ -66,8 +87,8 @@ void SongFiles::LoadSongText(const SongText& text, std::unique_ptr<QTextDocument
 }
 
 std::unique_ptr<QTextDocument> SongFiles::MakeLargeSong(const SongText& text, const QString& path) {
-  QProgressDialog progress("Opening " + Q(FileNameOf(S(path))) + "...", "Cancel", 0,
-                           static_cast<int>(text.lines.size()), dialogParent_);
+  QProgressDialog progress(QString(), "Cancel", 0, static_cast<int>(text.lines.size()), dialogParent_);
+  progress.setLabel(PlainLabel("Opening " + Q(FileNameOf(S(path))) + "..."));
   progress.setWindowTitle("Open");
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(progressDelayMs_);
@@ -81,6 +102,9 @@ std::unique_ptr<QTextDocument> SongFiles::MakeLargeSong(const SongText& text, co
 
 void SongFiles::OpenSong(const QString& path) {
   BusyCursor busy;
+  // Taken before the reading, so that a write while it reads counts as a
+  // change.
+  const std::optional<FileStamp> stamp = StampOfFile(path);
   const SongText text = ReadSongText(ReadSongFile(path));
   std::unique_ptr<QTextDocument> lines;
   if (static_cast<int>(text.lines.size()) > kStepwiseLines) {
@@ -90,9 +114,23 @@ void SongFiles::OpenSong(const QString& path) {
   ResetSongState();
   LoadSongText(text, std::move(lines));
   song_.AdoptFileName(S(path), NameSource::Opened);
+  RememberFile(path, stamp);
   sheet_.SetSelection(0, 0);
   emit showLine(0);
   song_.SetModified(false);
+}
+
+void SongFiles::RecoverSong(RecoveredSong song) {
+  ResetSongState();
+  SongText text;
+  text.lines = std::move(song.lines);
+  text.patch = song.patch;
+  text.tuning = song.tuning;
+  text.tempo = song.tempo;
+  LoadSongText(text);
+  song_.AdoptFileName(song.fileName, song.fileName == kUntitledName ? NameSource::NewSong : NameSource::Opened);
+  song_.SetCurrentDuration(song.duration);
+  song_.SetModified(true);
 }
 
 void SongFiles::WriteSong(const QString& path) {
@@ -104,8 +142,11 @@ bool SongFiles::SaveSong() {
   // A song that never had a name is not written into whatever folder the
   // program happens to run in: the user chooses where it goes.
   if (song_.IsUntitled()) return SaveAs1Click();
-  WriteSong(Q(song_.FileName()));
+  const QString path = Q(song_.FileName());
+  if (!MayReplace(path)) return false;
+  WriteSong(path);
   song_.AdoptFileName(song_.FileName(), NameSource::Saved);
+  RememberFile(path, StampOfFile(path));
   emit focusEditor();
   song_.SetModified(false);
   return true;
@@ -177,9 +218,11 @@ bool SongFiles::SaveAs1Click() {
                         QString("%1 already exists.\nDo you want to replace it?").arg(name),
                         MessageButtons::YesNo) != MessageResult::Yes)
     return false;
+  if (!MayReplace(name)) return false;
   // The song takes the new name only once it is written there.
   WriteSong(name);
   song_.AdoptFileName(S(name), NameSource::Saved);
+  RememberFile(name, StampOfFile(name));
   song_.SetModified(false);
   settings_.LastDir = FolderOf(S(name));
   return true;

@@ -5,10 +5,13 @@
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
 
+#include "core/app/recovery.h"
 #include "core/app/settings.h"
 #include "core/app/song_file.h"
 #include "core/app/song_state.h"
+#include "platform/song_io.h"
 
 class QSlider;
 class QTextDocument;
@@ -40,10 +43,16 @@ class SongFiles : public QObject {
   // cannot be read (CommandError) leaves the current song as it was, and so
   // does cancelling the progress of a large one.
   void OpenSong(const QString& path);
+  // Puts a song that an ended run left unsaved in the editor: unsaved
+  // still, under its own name and never under the name of the song it
+  // replaces; nothing on disk changes.
+  void RecoverSong(RecoveredSong song);
   // Writes the song to path as it stands; throws CommandError.
   void WriteSong(const QString& path);
-  // Saves under the song's name; an untitled song asks for a name. False
-  // when nothing was saved because the user cancelled.
+  // Saves under the song's name; an untitled song asks for a name. A file
+  // that another program changed since the song was opened from it or saved
+  // to it is replaced only on the user's word. False when nothing was saved
+  // because the user cancelled or declined.
   bool SaveSong();
   // True when the caller may let the song go: saved, not wanted, or prompts
   // are off. False on Cancel.
@@ -67,6 +76,11 @@ class SongFiles : public QObject {
   // The lines of a large song as a document, made with a progress dialog
   // that can cancel it (then null).
   std::unique_ptr<QTextDocument> MakeLargeSong(const SongText& text, const QString& path);
+  // The song now belongs to the file at path as it is on disk.
+  void RememberFile(const QString& path, std::optional<FileStamp> stamp);
+  // False when the file at path changed on disk since the song was opened
+  // from it or saved to it, and the user does not want it replaced.
+  bool MayReplace(const QString& path);
 
   QWidget* dialogParent_;
   ChordSheet& sheet_;
@@ -75,6 +89,10 @@ class SongFiles : public QObject {
   QSlider& tempo_;
   TuningMenu& tuningMenu_;
   int progressDelayMs_ = 500;
+  // The song's file as it was seen last; empty path when the song has not
+  // been read from or written to its file in this run.
+  QString seenPath_;
+  std::optional<FileStamp> seenStamp_;
 };
 
 }  // namespace strumbly

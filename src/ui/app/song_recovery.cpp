@@ -1,5 +1,6 @@
 #include "ui/app/song_recovery.h"
 
+#include <QFileInfo>
 #include <QSlider>
 #include <algorithm>
 #include <cstdio>
@@ -8,13 +9,20 @@
 #include "core/app/song_names.h"
 #include "core/app/song_state.h"
 #include "platform/dialogs.h"
+#include "ui/app/song_files.h"
 #include "ui/chordsheet/chord_sheet.h"
 #include "ui/qt_text.h"
 
 namespace strumbly {
 
-SongRecovery::SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song, QSlider& tempo)
-    : QObject(dialogParent), dialogParent_(dialogParent), sheet_(sheet), song_(song), tempo_(tempo) {
+SongRecovery::SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song, QSlider& tempo,
+                           SongFiles& songFiles)
+    : QObject(dialogParent),
+      dialogParent_(dialogParent),
+      sheet_(sheet),
+      song_(song),
+      tempo_(tempo),
+      songFiles_(songFiles) {
   timer_.setSingleShot(true);
   timer_.setInterval(kDelayMs);
   connect(&timer_, &QTimer::timeout, this, &SongRecovery::Flush);
@@ -55,23 +63,30 @@ void SongRecovery::Forget() {
 }
 
 void SongRecovery::OfferLeftOver() {
-  const std::optional<QString> leftOver = store_.FindLeftOver();
-  if (!leftOver) return;
-  const std::optional<RecoveredSong> r = RecoveryStore::Load(*leftOver);
-  if (r && dialogs().Ask(dialogParent_, kRecoverCaption, Q(RecoverQuestion(r->fileName)), MessageButtons::YesNo) ==
-               MessageResult::Yes) {
-    sheet_.SetLines(ToQStrings(r->lines));
-    song_.AdoptFileName(r->fileName, r->fileName == kUntitledName ? NameSource::NewSong : NameSource::Opened);
-    song_.SetPatch(static_cast<std::uint8_t>(r->patch));
-    song_.SetTuning(r->tuning);
-    song_.SetCurrentDuration(r->duration);
-    tempo_.setValue(r->tempo);
-    song_.SetModified(true);
-    sheet_.SelectLine(std::clamp(r->currentLine, 0, sheet_.LineCount()), false);
+  for (const QString& leftOver : store_.FindLeftOvers()) {
+    std::optional<RecoveredSong> r = RecoveryStore::Load(leftOver);
+    if (!r) {
+      // The work in it is the user's, even when this program cannot read
+      // it back: it stays where it is.
+      dialogs().Message(dialogParent_, MessageKind::Warning,
+                        "The unsaved changes of an earlier run could not be read. They are kept in " + leftOver + ".",
+                        MessageButtons::Ok);
+      continue;
+    }
+    if (dialogs().Ask(dialogParent_, kRecoverCaption, Q(RecoverQuestion(r->fileName)), MessageButtons::YesNo) !=
+        MessageResult::Yes) {
+      RecoveryStore::Remove(leftOver);
+      continue;  // another ended run may have left a song, too
+    }
+    const int line = r->currentLine;
+    songFiles_.RecoverSong(std::move(*r));
+    sheet_.SelectLine(std::clamp(line, 0, sheet_.LineCount()), false);
     emit recovered(sheet_.CurrentLine());
     Flush();  // kept under this run's name from now on
+    // Should that copy fail, the left-over one keeps the song safe.
+    if (QFileInfo::exists(store_.path())) RecoveryStore::Remove(leftOver);
+    return;
   }
-  RecoveryStore::Remove(*leftOver);
 }
 
 }  // namespace strumbly

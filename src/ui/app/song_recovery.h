@@ -14,6 +14,7 @@ class QWidget;
 namespace strumbly {
 
 class ChordSheet;
+class SongFiles;
 class SongState;
 
 class SongRecovery : public QObject {
@@ -22,7 +23,8 @@ class SongRecovery : public QObject {
   // How long after a change the song is written at the latest.
   static constexpr int kDelayMs = 2000;
 
-  SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song, QSlider& tempo);
+  // The song goes back into the editor through songFiles.
+  SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song, QSlider& tempo, SongFiles& songFiles);
 
   // The song changed: it is written within kDelayMs.
   void Changed();
@@ -31,7 +33,9 @@ class SongRecovery : public QObject {
   // The song was saved or let go: nothing to keep.
   void Forget();
   // Asks about a song an ended run left behind; Yes puts it in the editor
-  // as an unsaved song under its old name. Either way the file goes.
+  // as an unsaved song under its old name. Either way the file goes once
+  // the answer is given (on Yes once this run keeps the song); a file that
+  // cannot be read stays, and the user is told where it is.
   void OfferLeftOver();
   QString path() const { return store_.path(); }
 
@@ -44,6 +48,7 @@ class SongRecovery : public QObject {
   ChordSheet& sheet_;
   SongState& song_;
   QSlider& tempo_;
+  SongFiles& songFiles_;
   RecoveryStore store_;
   QTimer timer_;
 };

@@ -89,7 +89,8 @@ void TfrmMain::AudioFile1Click() {
   job.tuningOffsets = song_.Offsets();
   job.soundFontSetting = settings_.SoundFont;
   job.path = S(chosen);
-  QProgressDialog progress("Writing " + Q(FileNameOf(job.path)) + "...", "Cancel", 0, 1000, this);
+  QProgressDialog progress(QString(), "Cancel", 0, 1000, this);
+  progress.setLabel(PlainLabel("Writing " + Q(FileNameOf(job.path)) + "..."));
   progress.setWindowTitle("Audio File");
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(300);

@@ -11,6 +11,7 @@
 #include "ui/guitar/neck_marker.h"
 #include "ui/guitar/neck_picture.h"
 #include "ui/guitar/pick_cursor.h"
+#include "ui/qt_text.h"
 
 namespace strumbly {
 
@@ -40,7 +41,7 @@ NeckView::NeckView(QWidget* parent) : QWidget(parent), color_(kDefaultMarkerColo
   picture_->setToolTip(kNeckHint);
   picture_->setStatusTip(kNeckHint);
 
-  chordName_ = new QLabel(picture_);
+  chordName_ = MakePlain(new QLabel(picture_));
   chordName_->setObjectName("lblChordName");
   chordName_->setGeometry(0, kChordNameTop, kNeckPictureWidth, kChordNameHeight);
   chordName_->setAlignment(Qt::AlignCenter);

@@ -34,37 +34,35 @@ TEST(RecentFiles, PushPutsThePathFirstAndDropsTheOldest) {
   EXPECT_EQ(Shown(s), (std::vector<std::string>{"/songs/d.sly", "/songs/c.sly", "/songs/b.sly"}));
 }
 
-TEST(RecentFiles, RepeatedPathsStayInTheListButShowOnce) {
+TEST(RecentFiles, APathIsListedOnceAndMovesUpWhenOpenedAgain) {
   Settings s;
-  // A, B, A: the third item repeats the first.
+  // A, B, A gives A, B.
   PushRecentFile(s, "/A.sly");
   PushRecentFile(s, "/B.sly");
   PushRecentFile(s, "/A.sly");
-  EXPECT_EQ(RecentFiles(s), (Files{"/A.sly", "/B.sly", "/A.sly"}));
-  EXPECT_EQ(Shown(s), (std::vector<std::string>{"/A.sly", "/B.sly"}));
-  EXPECT_FALSE(RecentMenuFor(s).items[2].visible);
-
-  // A twice after C: A, A, C; the second item is hidden.
-  s = Settings{};
+  EXPECT_EQ(RecentFiles(s), (Files{"/A.sly", "/B.sly", ""}));
+  PushRecentFile(s, "/A.sly");
+  EXPECT_EQ(RecentFiles(s), (Files{"/A.sly", "/B.sly", ""}));
   PushRecentFile(s, "/C.sly");
-  PushRecentFile(s, "/A.sly");
-  PushRecentFile(s, "/A.sly");
-  EXPECT_EQ(RecentFiles(s), (Files{"/A.sly", "/A.sly", "/C.sly"}));
-  EXPECT_EQ(Shown(s), (std::vector<std::string>{"/A.sly", "/C.sly"}));
+  PushRecentFile(s, "/B.sly");  // from the middle to the head
+  EXPECT_EQ(RecentFiles(s), (Files{"/B.sly", "/C.sly", "/A.sly"}));
+  PushRecentFile(s, "/A.sly");  // from the end
+  EXPECT_EQ(RecentFiles(s), (Files{"/A.sly", "/B.sly", "/C.sly"}));
 
-  // B, A, A: the third repeats the second.
+  // Repeats and gaps of a hand-edited file: shown once, closed up at the
+  // next push.
   s = Settings{};
   s.RecentFile0 = "/B.sly";
   s.RecentFile1 = "/A.sly";
   s.RecentFile2 = "/A.sly";
   EXPECT_EQ(Shown(s), (std::vector<std::string>{"/B.sly", "/A.sly"}));
-
-  // A hidden item shows again once the list moves on.
-  s.RecentFile0 = "/A.sly";
-  s.RecentFile1 = "/B.sly";
-  s.RecentFile2 = "/A.sly";
   PushRecentFile(s, "/C.sly");
-  EXPECT_EQ(Shown(s), (std::vector<std::string>{"/C.sly", "/A.sly", "/B.sly"}));
+  EXPECT_EQ(RecentFiles(s), (Files{"/C.sly", "/B.sly", "/A.sly"}));
+  s.RecentFile0 = "";
+  s.RecentFile1 = "/A.sly";
+  s.RecentFile2 = "/A.sly";
+  PushRecentFile(s, "/A.sly");
+  EXPECT_EQ(RecentFiles(s), (Files{"/A.sly", "", ""}));
 }
 
 TEST(RecentFiles, NamesAreComparedExactly) {

@@ -51,9 +51,29 @@ TEST(SongText, WrittenFileReadsBack) {
   EXPECT_EQ(song.tempo, 96);
 }
 
-TEST(SongText, Latin1FilesAreConverted) {
-  EXPECT_EQ(DecodeSongText("* caf\xE9"), "* caf\xC3\xA9");
-  EXPECT_EQ(DecodeSongText("* caf\xC3\xA9"), "* caf\xC3\xA9");
+TEST(SongText, EachLineIsReadAsUtf8OrElseAsLatin1) {
+  const struct {
+    const char* bytes;
+    const char* text;
+  } cases[] = {
+      {"* caf\xE9", "* caf\xC3\xA9"},                                              // Latin-1 throughout
+      {"* caf\xC3\xA9\r\n* 5 \xE2\x82\xAC", "* caf\xC3\xA9\r\n* 5 \xE2\x82\xAC"},  // UTF-8 throughout
+      // One stray byte spoils only its own line, whatever the line breaks.
+      {"* 5 \xE2\x82\xAC\r\n* caf\xE9\r\n", "* 5 \xE2\x82\xAC\r\n* caf\xC3\xA9\r\n"},
+      {"* caf\xE9\n\n* \xE2\x82\xAC\r", "* caf\xC3\xA9\n\n* \xE2\x82\xAC\r"},
+      {"\xE2\x82\rx\xE9", "\xC3\xA2\xC2\x82\rx\xC3\xA9"},  // a sequence cut by a break is no character
+      {"", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(DecodeSongText(c.bytes), c.text) << c.bytes;
+    EXPECT_TRUE(IsValidUtf8(DecodeSongText(c.bytes)));
+  }
+  const SongText song = ReadSongText(
+      "C, x, 3, 2, 0, 1, 0, Q\r\n* \xE2\x82\xAC 5\r\n* \xA3"
+      "5\r\n");
+  EXPECT_EQ(song.lines, (std::vector<std::string>{"C, x, 3, 2, 0, 1, 0, Q", "* \xE2\x82\xAC 5",
+                                                  "* \xC2\xA3"
+                                                  "5"}));
   EXPECT_FALSE(IsValidUtf8("\xC0\x80"));         // overlong
   EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80"));     // surrogate
   EXPECT_TRUE(IsValidUtf8("\xF0\x9F\x8E\xB8"));  // a guitar

@@ -1,7 +1,9 @@
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProgressDialog>
 #include <QSlider>
 #include <QSpinBox>
@@ -358,6 +360,72 @@ TEST_F(SongFilesTest, Latin1SongsOpenIntactAndAreSavedAsUtf8) {
   EXPECT_EQ(w.sheet().Line(0), QString::fromUtf8("* caf\u00e9 au lait"));
   w.action("Save1")->trigger();
   EXPECT_NE(test::ReadFileBytes(dir.filePath("song.sly")).find("* caf\xC3\xA9 au lait\r\n"), std::string::npos);
+  // One Latin-1 line among UTF-8 ones leaves those as they were.
+  OpenText("* 5 \xE2\x82\xAC\r\n* caf\xE9\r\n");
+  EXPECT_EQ(w.sheet().Lines(), (QStringList{QString::fromUtf8("* 5 \u20ac"), QString::fromUtf8("* caf\u00e9")}));
+  w.action("Save1")->trigger();
+  EXPECT_NE(test::ReadFileBytes(dir.filePath("song.sly")).find("* 5 \xE2\x82\xAC\r\n* caf\xC3\xA9\r\n"),
+            std::string::npos);
+}
+
+// Another copy of the program, or another program, wrote the song's file
+// since it was opened or saved: saving over it asks first.
+TEST_F(SongFilesTest, SavingOverASongChangedOnDiskAsksFirst) {
+  TfrmMain& w = *window;
+  OpenText(std::string(kCMajor) + "\r\n");
+  const QString path = dir.filePath("song.sly");
+  SetText("* mine");
+  test::WriteFileBytes(path, "* theirs, longer than before\r\n");
+  dialogs->messageAnswers.push_back(MessageResult::No);
+  w.action("Save1")->trigger();
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_EQ(dialogs->messages[0].text, "song.sly was changed by another program since it was opened. Replace it?");
+  EXPECT_EQ(dialogs->messages[0].buttons, MessageButtons::YesNo);
+  EXPECT_EQ(test::ReadFileBytes(path), "* theirs, longer than before\r\n");
+  EXPECT_TRUE(w.song().Modified());
+  // No stops the command that asked for the save, as Cancel does.
+  dialogs->messageAnswers = {MessageResult::Yes, MessageResult::No};
+  w.action("New1")->trigger();
+  EXPECT_EQ(w.sheet().Lines(), QStringList{"* mine"});
+
+  dialogs->messages.clear();
+  w.action("Save1")->trigger();  // Yes
+  EXPECT_NE(test::ReadFileBytes(path).find("* mine\r\n"), std::string::npos);
+  EXPECT_FALSE(w.song().Modified());
+  // The file as this save left it is what counts from now on.
+  SetText("* mine again");
+  w.action("Save1")->trigger();
+  test::WriteFileBytes(path, "* theirs again\r\n");
+  SetText("* and again");
+  SaveAs(path);  // the same file by Save As
+  EXPECT_EQ(dialogs->messages.size(), 2u);
+  EXPECT_NE(test::ReadFileBytes(path).find("* and again\r\n"), std::string::npos);
+}
+
+// Markup in a song or its name is text: a chord named <img src=/dev/zero>
+// would otherwise make a label read that device until memory ran out.
+TEST_F(SongFilesTest, MarkupInASongOrItsNameIsShownAsText) {
+  TfrmMain& w = *window;
+  OpenText("<h1>Am</h1>, x, 0, 2, 2, 1, 0, Q\r\nC, <b>x</b>, 3, 2, 0, 1, 0, Q\r\n", "<h1>tag.sly");
+  const QList<QLabel*> labels = {w.lblFilename, w.lblChordName, w.findChild<QLabel*>("StatusPanel0"),
+                                 w.findChild<QLabel*>("StatusPanel1"), w.findChild<QLabel*>("StatusPanel2")};
+  for (QLabel* label : labels) EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->objectName().toStdString();
+  EXPECT_EQ(w.lblFilename->text(), "<h1>tag.sly");
+  EXPECT_EQ(w.lblChordName->text(), "<h1>Am</h1>");
+  w.sheet().SelectLine(1, false);
+  w.ShowLine(1);
+  EXPECT_TRUE(w.StatusPanel(0).contains("<b>x</b>")) << w.StatusPanel(0).toStdString();
+
+  // The real message boxes show their text as it is, too.
+  Qt::TextFormat shown = Qt::AutoText;
+  QTimer::singleShot(0, [&shown] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->textFormat();
+      box->done(QMessageBox::Ok);
+    }
+  });
+  QtDialogs().Message(&w, MessageKind::Error, "<img src=nothing> doesn't exist!", MessageButtons::Ok);
+  EXPECT_EQ(shown, Qt::PlainText);
 }
 
 TEST_F(SongFilesTest, OddFilesOpenWithoutHarm) {

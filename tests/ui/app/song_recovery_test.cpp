@@ -79,3 +79,66 @@ TEST_F(RecoveryTest, NoDropsTheLeftOverAndSavingRemovesTheFile) {
   again.action("Save1")->trigger();
   EXPECT_FALSE(QFile::exists(again.recovery().path()));
 }
+
+// The song named on the command line and the recovered one stay apart: the
+// question comes, the recovered song keeps its own name, and no song file
+// changes until the user saves.
+TEST_F(RecoveryTest, ASongOnTheCommandLineAndALeftOverSongStayApart) {
+  const QString blues = test::WriteSongFile(dir.filePath("blues12.sly"), kCMajor);
+  const QString campfire = test::WriteSongFile(dir.filePath("campfire.sly"), "G, 3, 2, 0, 0, 0, 3, Q");
+  const std::string bluesBytes = test::ReadFileBytes(blues), campfireBytes = test::ReadFileBytes(campfire);
+  window->songFiles().OpenSong(blues);
+  SetText(QString(kCMajor) + "\n* turnaround");
+  Kill();
+
+  dialogs->messageAnswers.push_back(MessageResult::Yes);
+  TfrmMain& again = Start({campfire});
+  EXPECT_EQ(Q(again.song().FileName()), campfire);
+  again.FormActivate();
+  EXPECT_EQ(dialogs->texts().last(), "Strumbly closed without saving the changes to blues12.sly. Recover them?");
+  EXPECT_EQ(again.sheet().Lines(), (QStringList{kCMajor, "* turnaround"}));
+  EXPECT_EQ(Q(again.song().FileName()), blues);
+  EXPECT_EQ(again.lblFilename->text(), "blues12.sly");
+  EXPECT_TRUE(again.song().Modified());
+  EXPECT_EQ(test::ReadFileBytes(blues), bluesBytes);
+  EXPECT_EQ(test::ReadFileBytes(campfire), campfireBytes);
+  // Each path once, the recovered song's first.
+  EXPECT_EQ(again.settings().RecentFile0, S(blues));
+  EXPECT_EQ(again.settings().RecentFile1, S(campfire));
+  EXPECT_EQ(again.settings().RecentFile2, "");
+
+  // Saving writes the recovered song to its own file, without a question.
+  const std::size_t asked = dialogs->messages.size();
+  again.action("Save1")->trigger();
+  EXPECT_EQ(dialogs->messages.size(), asked);
+  EXPECT_NE(test::ReadFileBytes(blues).find("* turnaround"), std::string::npos);
+  EXPECT_EQ(test::ReadFileBytes(campfire), campfireBytes);
+
+  // On No the song of the command line stays, and so do the files.
+  again.songFiles().OpenSong(blues);
+  SetText("* lost");
+  Kill();
+  dialogs->messageAnswers.push_back(MessageResult::No);
+  TfrmMain& third = Start({campfire});
+  third.FormActivate();
+  EXPECT_EQ(Q(third.song().FileName()), campfire);
+  EXPECT_EQ(third.sheet().Lines(), QStringList{"G, 3, 2, 0, 0, 0, 3, Q"});
+  EXPECT_FALSE(third.song().Modified());
+  EXPECT_EQ(test::ReadFileBytes(campfire), campfireBytes);
+}
+
+// A recovery file is the user's work: one that cannot be read stays where it
+// is, and the user learns where.
+TEST_F(RecoveryTest, ALeftOverThatCannotBeReadIsKeptAndTheUserToldWhere) {
+  const QString folder = dir.filePath("state/Strumbly");
+  QDir().mkpath(folder);
+  const QString broken = folder + "/999.recovery";
+  test::WriteFileBytes(broken, "written by something else");
+  TfrmMain& w = Start();
+  w.FormActivate();
+  ASSERT_EQ(dialogs->messages.size(), 1u);
+  EXPECT_EQ(dialogs->texts().last(),
+            "The unsaved changes of an earlier run could not be read. They are kept in " + broken + ".");
+  EXPECT_TRUE(QFile::exists(broken));
+  EXPECT_TRUE(w.sheet().Lines().isEmpty());
+}
