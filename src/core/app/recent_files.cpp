@@ -1,15 +1,15 @@
 #include "core/app/recent_files.h"
 
+#include <algorithm>
+
 namespace strumbly {
 
-std::array<std::string, kRecentFileCount> RecentFiles(const Settings& settings) {
-  return {settings.RecentFile0, settings.RecentFile1, settings.RecentFile2};
-}
+std::array<std::string, kRecentFileCount> RecentFiles(const Settings& settings) { return settings.RecentFiles; }
 
 void PushRecentFile(Settings& settings, const std::string& path) {
-  settings.RecentFile2 = settings.RecentFile1;
-  settings.RecentFile1 = settings.RecentFile0;
-  settings.RecentFile0 = path;
+  auto& files = settings.RecentFiles;
+  std::move_backward(files.begin(), files.end() - 1, files.end());
+  files.front() = path;
 }
 
 RecentMenu RecentMenuFor(const Settings& settings) {

@@ -77,7 +77,8 @@ void TfrmMain::CreateParts(MidiOutputService* device) {
   player_ = std::make_unique<Player>(this, *sheet_, song_, settings_,
                                      device ? *device : static_cast<MidiOutputService&>(SystemMidiOutput::Instance()),
                                      std::move(controls));
-  songFiles_ = std::make_unique<SongFiles>(this, *sheet_, song_, settings_, *trackbarTempo, *tuningMenu_);
+  songFiles_ = std::make_unique<SongFiles>(
+      this, *sheet_, song_, settings_, [this](const std::string& d) { SetLastDir(d); }, *trackbarTempo, *tuningMenu_);
   CreateTabCommands();
   CreateDictionary();
   recovery_ = new SongRecovery(this, *sheet_, song_, *trackbarTempo);

@@ -54,30 +54,30 @@ TEST(RecentFiles, RepeatedPathsStayInTheListButShowOnce) {
 
   // B, A, A: the third repeats the second.
   s = Settings{};
-  s.RecentFile0 = "/B.sly";
-  s.RecentFile1 = "/A.sly";
-  s.RecentFile2 = "/A.sly";
+  s.RecentFiles[0] = "/B.sly";
+  s.RecentFiles[1] = "/A.sly";
+  s.RecentFiles[2] = "/A.sly";
   EXPECT_EQ(Shown(s), (std::vector<std::string>{"/B.sly", "/A.sly"}));
 
   // A hidden item shows again once the list moves on.
-  s.RecentFile0 = "/A.sly";
-  s.RecentFile1 = "/B.sly";
-  s.RecentFile2 = "/A.sly";
+  s.RecentFiles[0] = "/A.sly";
+  s.RecentFiles[1] = "/B.sly";
+  s.RecentFiles[2] = "/A.sly";
   PushRecentFile(s, "/C.sly");
   EXPECT_EQ(Shown(s), (std::vector<std::string>{"/C.sly", "/A.sly", "/B.sly"}));
 }
 
 TEST(RecentFiles, NamesAreComparedExactly) {
   Settings s;
-  s.RecentFile0 = "/songs/Blues.sly";
-  s.RecentFile1 = "/songs/blues.sly";
-  s.RecentFile2 = "/songs/Blues.sly ";
+  s.RecentFiles[0] = "/songs/Blues.sly";
+  s.RecentFiles[1] = "/songs/blues.sly";
+  s.RecentFiles[2] = "/songs/Blues.sly ";
   EXPECT_EQ(Shown(s).size(), 3u);
 }
 
 TEST(RecentFiles, EmptyEntriesShowNothingAndTheSeparatorGoesWithTheItems) {
   Settings s;
-  s.RecentFile1 = "/songs/b.sly";  // a hand-edited settings file
+  s.RecentFiles[1] = "/songs/b.sly";  // a hand-edited settings file
   const RecentMenu menu = RecentMenuFor(s);
   EXPECT_FALSE(menu.items[0].visible);
   EXPECT_TRUE(menu.items[1].visible);
