@@ -241,6 +241,7 @@ void TfrmMain::CreateOtherWindows() {
   host.externalMidiMode = [this] { return player_->ExternalMidiMode(); };
   host.userTuningTag = [this] { return tuningMenu_->UserItem()->data().toInt(); };
   host.applySettings = [this](const OptionsChanges& changes) { ApplySettings(changes); };
+  host.saveSettings = [this] { SaveSettings(*store_, settings_); };
   host.replaceDictionary = [this] { ReplaceDictionary(); };
   host.soundFontChanged = [this] {
     std::string error;
