@@ -121,9 +121,7 @@ void SaveSettings(SettingsStore& store, const Settings& s) {
       store.WriteIfMissing(entry.section, entry.name, text);
   }
   store.Commit();
-  Settings written = s;
-  written.FirstRun = false;
-  store.SetKnown(written);
+  store.SetKnown(s);
 }
 
 }  // namespace strumbly
