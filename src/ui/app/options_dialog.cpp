@@ -186,15 +186,31 @@ void TfrmOptions::btnSoundFontClick() {
   const QString path = dialogs().OpenFile(this, options);
   if (path.isEmpty()) return;
   settings_.SoundFont = S(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-  edtSoundFont->setText(SoundFontText(settings_.SoundFont));
-  if (host_.soundFontChanged) host_.soundFontChanged();
+  SoundFontChosen();
 }
 
 void TfrmOptions::btnSoundFontDefaultClick() {
   if (settings_.SoundFont.empty()) return;
   settings_.SoundFont.clear();
+  SoundFontChosen();
+}
+
+// A new soundfont sounds at once and is kept even when the dialog is
+// cancelled, so it is saved at once too.
+void TfrmOptions::SoundFontChosen() {
   edtSoundFont->setText(SoundFontText(settings_.SoundFont));
   if (host_.soundFontChanged) host_.soundFontChanged();
+  Reporting(host_.saveSettings);
+}
+
+void TfrmOptions::Reporting(const std::function<void()>& step) {
+  try {
+    if (step) step();
+  } catch (const CommandError& e) {
+    dialogs().Message(this, MessageKind::Error, e.text(), MessageButtons::Ok);
+  } catch (const std::exception& e) {
+    dialogs().Message(this, MessageKind::Error, QString::fromLocal8Bit(e.what()), MessageButtons::Ok);
+  }
 }
 
 // --- OK and Cancel --------------------------------------------------------------------
@@ -232,19 +248,10 @@ void TfrmOptions::StoreSettings() {
 // could not mend it. They are saved even when applying them failed.
 void TfrmOptions::btnOKClick() {
   StoreSettings();
-  const auto reporting = [this](const std::function<void()>& step) {
-    try {
-      if (step) step();
-    } catch (const CommandError& e) {
-      dialogs().Message(this, MessageKind::Error, e.text(), MessageButtons::Ok);
-    } catch (const std::exception& e) {
-      dialogs().Message(this, MessageKind::Error, QString::fromLocal8Bit(e.what()), MessageButtons::Ok);
-    }
-  };
-  reporting([this] {
+  Reporting([this] {
     if (host_.applySettings) host_.applySettings({patchChanged_, tuningChanged_});
   });
-  reporting(host_.saveSettings);
+  Reporting(host_.saveSettings);
   accept();
 }
 

@@ -49,8 +49,8 @@ struct OptionsHost {
   std::function<void()> soundFontChanged;
   // OK: the settings were stored; show them and do what they ask for.
   std::function<void(const OptionsChanges&)> applySettings;
-  // OK, after applySettings: write the settings to the settings store, so
-  // that they outlast a crash.
+  // OK, after applySettings, and a new soundfont: write the settings to the
+  // settings store, so that they outlast a crash.
   std::function<void()> saveSettings;
 };
 
@@ -130,6 +130,9 @@ class TfrmOptions : public QDialog {
   // Each check box with the setting it shows.
   std::vector<std::pair<QCheckBox*, bool Settings::*>> CheckBoxes() const;
   void StoreSettings();
+  void SoundFontChosen();
+  // Runs step; a failure is shown in an error box.
+  void Reporting(const std::function<void()>& step);
   void Warn(const QString& text);
 
   Settings& settings_;

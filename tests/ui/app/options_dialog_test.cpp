@@ -446,6 +446,10 @@ TEST_F(OptionsDialogTest, TheSoundfontIsChosenAtOnceAndCancelKeepsIt) {
       },
       false);
   EXPECT_EQ(window->settings().SoundFont, S(dir.filePath("Other.sf2")));
+  {
+    IniSettingsStore onDisk(settingsPath());  // saved at once, as it acts at once
+    EXPECT_EQ(LoadSettings(onDisk, "/elsewhere").SoundFont, S(dir.filePath("Other.sf2")));
+  }
   ASSERT_EQ(dialogs->fileDialogs.size(), 1u);
   EXPECT_TRUE(dialogs->fileDialogs[0].filter.contains("*.sf2"));
   // Cancelling the file dialog keeps the choice; "Usual" clears it.
