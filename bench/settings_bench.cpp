@@ -33,7 +33,8 @@ void BM_Load5MbSettings(benchmark::State& state) {
 }
 BENCHMARK(BM_Load5MbSettings)->Unit(benchmark::kMillisecond);
 
-// The store alone: read, load every setting, write every setting, commit.
+// The store alone: read, load every setting, change some as a run does,
+// write back what changed, commit.
 void BM_LoadAndSave5MbSettings(benchmark::State& state) {
   QTemporaryDir dir;
   const QString path = WriteLargeSettings(dir.filePath("Strumbly.conf"));
@@ -41,6 +42,9 @@ void BM_LoadAndSave5MbSettings(benchmark::State& state) {
     IniSettingsStore store(path);
     Settings s = LoadSettings(store, "/install");
     benchmark::DoNotOptimize(s);
+    s.ShowChordName = !s.ShowChordName;
+    s.RecentFiles = {"/home/u/songs/" + std::to_string(state.iterations()) + ".sly", s.RecentFiles[0],
+                     s.RecentFiles[1]};
     SaveSettings(store, s);
   }
   state.counters["bytes"] = static_cast<double>(QFile(path).size());

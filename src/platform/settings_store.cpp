@@ -65,7 +65,11 @@ std::string IniSettingsStore::LoadProblem() const {
 }
 
 std::optional<std::string> IniSettingsStore::Read(const std::string& section, const std::string& name) {
-  return ini_.Get(section, name);
+  std::optional<std::string> value = ini_.Get(section, name);
+  // Read under the program's own spelling, the value is written back under
+  // it too, also when it is not changed.
+  if (value) ini_.Set(section, name, *value);
+  return value;
 }
 
 void IniSettingsStore::Write(const std::string& section, const std::string& name, const std::string& value) {
@@ -74,12 +78,19 @@ void IniSettingsStore::Write(const std::string& section, const std::string& name
   if (firstWritten_.empty()) firstWritten_ = name;
 }
 
+void IniSettingsStore::WriteIfMissing(const std::string& section, const std::string& name, const std::string& value) {
+  if (ini_.Get(section, name)) return;
+  Write(section, name, value);
+  written_.back().ifMissing = true;
+}
+
 void IniSettingsStore::Commit() {
   const std::string name = firstWritten_.empty() ? std::string("Options") : firstWritten_;
   firstWritten_.clear();
   if (StampNow() != loaded_) {
     Load();
-    for (const Written& w : written_) ini_.Set(w.section, w.name, w.value);
+    for (const Written& w : written_)
+      if (!w.ifMissing || !ini_.Get(w.section, w.name)) ini_.Set(w.section, w.name, w.value);
   }
   try {
     QDir().mkpath(QFileInfo(path_).absolutePath());

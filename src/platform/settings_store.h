@@ -15,8 +15,11 @@ class IniSettingsStore : public SettingsStore {
  public:
   IniSettingsStore();  // the user's own file
   explicit IniSettingsStore(const QString& path);
+  // A value found under another spelling of its names takes the spelling
+  // asked for, which the file is written with.
   std::optional<std::string> Read(const std::string& section, const std::string& name) override;
   void Write(const std::string& section, const std::string& name, const std::string& value) override;
+  void WriteIfMissing(const std::string& section, const std::string& name, const std::string& value) override;
   // Before a file that had unreadable lines is written over, its old text
   // is kept beside it as NAME.bak. Throws "Failed to set data for 'NAME'"
   // (NAME: the first value written) when the file cannot be written.
@@ -26,7 +29,8 @@ class IniSettingsStore : public SettingsStore {
   std::string LoadProblem() const override;
   QString path() const { return path_; }
   // A file changed by another run since it was read is read again before
-  // the commit, and only the values written here replace its values.
+  // the commit, and only the values written here replace its values (those
+  // written "if missing" only fill in what it lacks).
 
  private:
   struct Stamp {
@@ -35,6 +39,7 @@ class IniSettingsStore : public SettingsStore {
   };
   struct Written {
     std::string section, name, value;
+    bool ifMissing = false;
   };
   void Load();
   Stamp StampNow() const;

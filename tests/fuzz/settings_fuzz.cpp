@@ -1,6 +1,7 @@
 // A settings file's text through the lenient reader and every setting read
 // from it. What is written back must read again without a bad line, with the
-// same values, and write the same text.
+// same values, and write the same text. Saving the settings unchanged keeps
+// the file's values.
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -40,7 +41,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   FUZZ_CHECK(reread.LastDir == settings.LastDir && reread.MarkerColor == settings.MarkerColor &&
              reread.MenuPatchName == settings.MenuPatchName && reread.Prompts == settings.Prompts);
 
+  // Saved unchanged, the settings keep every value the file held as it was
+  // and only fill in the missing ones.
+  const IniFile before = ini;
   SaveSettings(store, settings);
+  for (const SettingEntry& entry : SettingsTable()) {
+    const auto held = before.Get(entry.section, entry.name);
+    FUZZ_CHECK(held ? ini.Get(entry.section, entry.name) == held
+                    : ini.Get(entry.section, entry.name).has_value() || !entry.storedEmpty);
+  }
   FUZZ_CHECK(IniFile::Parse(ini.Format()).badLines().empty());
   return 0;
 }

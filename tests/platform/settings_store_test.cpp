@@ -137,6 +137,42 @@ TEST(IniSettingsStore, ValuesAnotherRunWroteMeanwhileAreKept) {
   EXPECT_EQ(back.Read("Options", "Prompts"), "0");  // this run's own value wins
 }
 
+// Two copies of the program at once, each with its own store on the one
+// file: neither writes its stale values over the other's changes, on a first
+// run (no file yet) and later.
+TEST(IniSettingsStore, TwoCopiesKeepEachOthersChanges) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("Strumbly.conf");
+  for (const bool firstRun : {true, false}) {
+    IniSettingsStore a(path), b(path);
+    Settings inA = LoadSettings(a, "/install");
+    Settings inB = LoadSettings(b, "/install");
+    EXPECT_EQ(inA.FirstRun, firstRun);
+    inA.ShowChordName = firstRun;  // A's settings dialog, confirmed
+    SaveSettings(a, inA);
+    inB.LastDir = firstRun ? "/songs" : "/more songs";
+    SaveSettings(b, inB);  // B's exit
+    inA.CursorPlays = firstRun;
+    SaveSettings(a, inA);  // A's exit
+
+    IniSettingsStore back(path);
+    const Settings both = LoadSettings(back, "/other");
+    EXPECT_EQ(both.ShowChordName, firstRun);
+    EXPECT_EQ(both.CursorPlays, firstRun);
+    EXPECT_EQ(both.LastDir, inB.LastDir);
+    EXPECT_EQ(both.InstallDir, "/install");
+    EXPECT_FALSE(both.FirstRun);
+  }
+  // A new file lists every setting, in the order files always had.
+  const std::string text = test::ReadFileBytes(path);
+  EXPECT_EQ(text.substr(0, text.find("CursorPlays")),
+            "[Options]\nPrompts=1\nTabPrompt=1\nTabFont=0\nAssociate=1\nShowChordName=0\nShowFretNumbers=0\n"
+            "InstallDir=/install\nSortDictionary=0\n");
+  EXPECT_NE(text.find("MarkerShape=5\nTabShowNames=1\nTabShowRhythm=1\n\n[Midi]\nExternalMIDI=0\n"), std::string::npos)
+      << text;
+  EXPECT_EQ(text.find("SoundFont"), std::string::npos);
+}
+
 TEST(IniSettingsStore, ManyBadLinesAreCountedNotAllListed) {
   QTemporaryDir dir;
   const QString path = dir.filePath("Strumbly.conf");

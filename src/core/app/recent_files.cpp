@@ -4,19 +4,15 @@
 
 namespace strumbly {
 
-std::array<std::string, kRecentFileCount> RecentFiles(const Settings& settings) {
-  return {settings.RecentFile0, settings.RecentFile1, settings.RecentFile2};
-}
+std::array<std::string, kRecentFileCount> RecentFiles(const Settings& settings) { return settings.RecentFiles; }
 
 void PushRecentFile(Settings& settings, const std::string& path) {
   std::array<std::string, kRecentFileCount> list{path};
   std::size_t n = 1;
-  for (const std::string& old : RecentFiles(settings))
+  for (const std::string& old : settings.RecentFiles)
     if (n < list.size() && !old.empty() && std::find(list.begin(), list.begin() + n, old) == list.begin() + n)
       list[n++] = old;
-  settings.RecentFile0 = list[0];
-  settings.RecentFile1 = list[1];
-  settings.RecentFile2 = list[2];
+  settings.RecentFiles = list;
 }
 
 RecentMenu RecentMenuFor(const Settings& settings) {

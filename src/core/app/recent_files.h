@@ -10,8 +10,6 @@
 
 namespace strumbly {
 
-inline constexpr int kRecentFileCount = 3;
-
 // RecentFile0, RecentFile1, RecentFile2.
 std::array<std::string, kRecentFileCount> RecentFiles(const Settings& settings);
 

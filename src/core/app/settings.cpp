@@ -1,7 +1,8 @@
 #include "core/app/settings.h"
 
+#include <type_traits>
+
 #include "core/chordsheet/integer_text.h"
-#include "core/chordsheet/text.h"
 
 namespace strumbly {
 
@@ -18,108 +19,109 @@ std::optional<bool> ReadSettingBool(const std::string& text) {
 
 namespace {
 
-class Reader {
- public:
-  Reader(SettingsStore& store, const char* section) : store_(store), section_(section) {}
-  bool Bool(const char* name, bool def) {
-    auto t = store_.Read(section_, name);
-    return t ? ReadSettingBool(*t).value_or(def) : def;
-  }
-  std::int32_t Int(const char* name, std::int32_t def) {
-    auto t = store_.Read(section_, name);
-    return t ? ReadSettingInteger(*t).value_or(def) : def;
-  }
-  std::uint8_t Byte(const char* name, std::int32_t def) { return static_cast<std::uint8_t>(Int(name, def) & 0xFF); }
-  std::string Str(const char* name, const std::string& def) { return store_.Read(section_, name).value_or(def); }
-  bool Has(const char* name) { return store_.Read(section_, name).has_value(); }
+using S = Settings;
 
- private:
-  SettingsStore& store_;
-  std::string section_;
-};
-
-class Writer {
- public:
-  Writer(SettingsStore& store, const char* section) : store_(store), section_(section) {}
-  void Bool(const char* name, bool v) { store_.Write(section_, name, v ? "1" : "0"); }
-  void Int(const char* name, std::int32_t v) { store_.Write(section_, name, std::to_string(v)); }
-  void Str(const char* name, const std::string& v) { store_.Write(section_, name, v); }
-
- private:
-  SettingsStore& store_;
-  std::string section_;
+// The order of the first rows is the order files have always been written
+// in; settings added later come at the end of their section.
+constexpr SettingEntry kTable[] = {
+    {"Options", "Prompts", &S::Prompts},
+    {"Options", "TabPrompt", &S::TabPrompt},
+    {"Options", "TabFont", &S::TabFont},
+    {"Options", "Associate", &S::Associate},
+    {"Options", "ShowChordName", &S::ShowChordName},
+    {"Options", "ShowFretNumbers", &S::ShowFretNumbers},
+    {"Options", "InstallDir", &S::InstallDir},
+    {"Options", "SortDictionary", &S::SortDictionary},
+    {"Options", "CursorPlays", &S::CursorPlays},
+    {"Options", "LastDir", &S::LastDir},
+    {"Options", "MarkerColor", &S::MarkerColor},
+    {"Options", "MarkerShape", &S::MarkerShape},
+    {"Options", "TabShowNames", &S::TabShowNames},
+    {"Options", "TabShowRhythm", &S::TabShowRhythm},
+    {"Midi", "ExternalMIDI", &S::ExternalMIDI},
+    {"Midi", "Device", &S::Device},
+    {"Midi", "Octave", &S::Octave},
+    {"Midi", "Channel", &S::Channel},
+    {"Midi", "Patch", &S::Patch},
+    {"Midi", "MenuPatchName", &S::MenuPatchName},
+    {"Midi", "MenuPatchTag", &S::MenuPatchTag},
+    {"Midi", "MenuTuningName", &S::MenuTuningName},
+    {"Midi", "MenuTuningTag", &S::MenuTuningTag},
+    {"Midi", "SoundFont", &S::SoundFont, 0, false},
+    {"Recent", "RecentFile0", &S::RecentFiles, 0},
+    {"Recent", "RecentFile1", &S::RecentFiles, 1},
+    {"Recent", "RecentFile2", &S::RecentFiles, 2},
 };
 
 }  // namespace
 
+std::span<const SettingEntry> SettingsTable() { return kTable; }
+
+std::string SettingText(const SettingEntry& entry, const Settings& settings) {
+  return std::visit(
+      [&](auto field) -> std::string {
+        const auto& value = settings.*field;
+        using T = std::remove_cvref_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, bool>)
+          return value ? "1" : "0";
+        else if constexpr (std::is_same_v<T, std::string>)
+          return value;
+        else if constexpr (std::is_integral_v<T>)
+          return std::to_string(value);
+        else
+          return value[entry.item];
+      },
+      entry.field);
+}
+
+bool SetSettingFromText(const SettingEntry& entry, Settings& settings, const std::string& text) {
+  return std::visit(
+      [&](auto field) -> bool {
+        auto& value = settings.*field;
+        using T = std::remove_cvref_t<decltype(value)>;
+        if constexpr (std::is_same_v<T, bool>) {
+          const auto v = ReadSettingBool(text);
+          if (v) value = *v;
+          return v.has_value();
+        } else if constexpr (std::is_same_v<T, std::string>) {
+          value = text;
+          return true;
+        } else if constexpr (std::is_integral_v<T>) {
+          const auto v = ReadSettingInteger(text);
+          if (v) value = static_cast<T>(*v);  // std::uint8_t: the low 8 bits
+          return v.has_value();
+        } else {
+          value[entry.item] = text;
+          return true;
+        }
+      },
+      entry.field);
+}
+
 Settings LoadSettings(SettingsStore& store, const std::string& defaultInstallDir) {
   Settings s;
-  Reader o(store, "Options");
-  s.Prompts = o.Bool("Prompts", s.Prompts);
-  s.TabPrompt = o.Bool("TabPrompt", s.TabPrompt);
-  s.TabFont = o.Bool("TabFont", s.TabFont);
-  s.Associate = o.Bool("Associate", s.Associate);
-  s.ShowChordName = o.Bool("ShowChordName", s.ShowChordName);
-  s.ShowFretNumbers = o.Bool("ShowFretNumbers", s.ShowFretNumbers);
-  s.SortDictionary = o.Bool("SortDictionary", s.SortDictionary);
-  s.CursorPlays = o.Bool("CursorPlays", s.CursorPlays);
-  s.LastDir = o.Str("Lastdir", s.LastDir);
-  s.FirstRun = !o.Has("InstallDir");
-  s.InstallDir = o.Str("InstallDir", defaultInstallDir);
-  s.MarkerColor = o.Int("MarkerColor", s.MarkerColor);
-  s.MarkerShape = o.Byte("MarkerShape", s.MarkerShape);
-
-  Reader m(store, "Midi");
-  s.ExternalMIDI = m.Bool("ExternalMIDI", s.ExternalMIDI);
-  s.Device = m.Int("Device", s.Device);
-  s.Octave = m.Int("Octave", s.Octave);
-  s.Channel = m.Byte("Channel", s.Channel);
-  s.Patch = m.Byte("Patch", s.Patch);
-  s.MenuPatchName = m.Str("MenuPatchName", s.MenuPatchName);
-  s.MenuPatchTag = m.Int("MenuPatchTag", s.MenuPatchTag);
-  s.MenuTuningName = m.Str("MenuTuningName", s.MenuTuningName);
-  s.MenuTuningTag = m.Int("MenuTuningTag", s.MenuTuningTag);
-  s.SoundFont = m.Str("SoundFont", s.SoundFont);
-
-  Reader r(store, "Recent");
-  s.RecentFile0 = r.Str("RecentFile0", s.RecentFile0);
-  s.RecentFile1 = r.Str("RecentFile1", s.RecentFile1);
-  s.RecentFile2 = r.Str("RecentFile2", s.RecentFile2);
+  s.InstallDir = defaultInstallDir;
+  // InstallDir is written by every run that writes settings.
+  s.FirstRun = !store.Read("Options", "InstallDir").has_value();
+  for (const SettingEntry& entry : SettingsTable())
+    if (const auto text = store.Read(entry.section, entry.name)) SetSettingFromText(entry, s, *text);
+  store.SetKnown(s);
   return s;
 }
 
 void SaveSettings(SettingsStore& store, const Settings& s) {
-  Writer o(store, "Options");
-  o.Bool("Prompts", s.Prompts);
-  o.Bool("TabPrompt", s.TabPrompt);
-  o.Bool("TabFont", s.TabFont);
-  o.Bool("Associate", s.Associate);
-  o.Bool("ShowChordName", s.ShowChordName);
-  o.Bool("ShowFretNumbers", s.ShowFretNumbers);
-  o.Str("InstallDir", s.InstallDir);
-  o.Bool("SortDictionary", s.SortDictionary);
-  o.Bool("CursorPlays", s.CursorPlays);
-  o.Str("LastDir", s.LastDir);
-  o.Int("MarkerColor", s.MarkerColor);
-  o.Int("MarkerShape", s.MarkerShape);
-
-  Writer m(store, "Midi");
-  m.Bool("ExternalMIDI", s.ExternalMIDI);
-  m.Int("Device", s.Device);
-  m.Int("Octave", s.Octave);
-  m.Int("Channel", s.Channel);
-  m.Int("Patch", s.Patch);
-  m.Str("MenuPatchName", s.MenuPatchName);
-  m.Int("MenuPatchTag", s.MenuPatchTag);
-  m.Str("MenuTuningName", s.MenuTuningName);
-  m.Int("MenuTuningTag", s.MenuTuningTag);
-  if (!s.SoundFont.empty()) m.Str("SoundFont", s.SoundFont);
-
-  Writer r(store, "Recent");
-  r.Str("RecentFile0", s.RecentFile0);
-  r.Str("RecentFile1", s.RecentFile1);
-  r.Str("RecentFile2", s.RecentFile2);
+  const std::optional<Settings>& known = store.Known();
+  for (const SettingEntry& entry : SettingsTable()) {
+    const std::string text = SettingText(entry, s);
+    const bool held = store.Read(entry.section, entry.name).has_value();
+    if (text.empty() && !entry.storedEmpty && !held) continue;
+    if (!known || SettingText(entry, *known) != text)
+      store.Write(entry.section, entry.name, text);
+    else if (!held)
+      store.WriteIfMissing(entry.section, entry.name, text);
+  }
   store.Commit();
+  store.SetKnown(s);
 }
 
 }  // namespace strumbly

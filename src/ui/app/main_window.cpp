@@ -82,7 +82,8 @@ void TfrmMain::CreateParts(MidiOutputService* device) {
   player_ = std::make_unique<Player>(this, *sheet_, song_, settings_,
                                      device ? *device : static_cast<MidiOutputService&>(SystemMidiOutput::Instance()),
                                      std::move(controls));
-  songFiles_ = std::make_unique<SongFiles>(this, *sheet_, song_, settings_, *trackbarTempo, *tuningMenu_);
+  songFiles_ = std::make_unique<SongFiles>(
+      this, *sheet_, song_, settings_, [this](const std::string& d) { SetLastDir(d); }, *trackbarTempo, *tuningMenu_);
   CreateTabCommands();
   CreateDictionary();
   recovery_ = new SongRecovery(this, *sheet_, song_, *trackbarTempo, *songFiles_);
@@ -244,6 +245,7 @@ void TfrmMain::CreateOtherWindows() {
   host.externalMidiMode = [this] { return player_->ExternalMidiMode(); };
   host.userTuningTag = [this] { return tuningMenu_->UserItem()->data().toInt(); };
   host.applySettings = [this](const OptionsChanges& changes) { ApplySettings(changes); };
+  host.saveSettings = [this] { SaveSettings(*store_, settings_); };
   host.replaceDictionary = [this] { ReplaceDictionary(); };
   host.soundFontChanged = [this] {
     std::string error;

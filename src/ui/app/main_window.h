@@ -67,6 +67,8 @@ class TfrmMain : public QMainWindow {
 
   // --- the parts ------------------------------------------------------------------
   Settings& settings() { return settings_; }
+  // The folder the file dialogs start in next time.
+  void SetLastDir(const std::string& folder) { settings_.LastDir = folder; }
   SongState& song() { return song_; }
   ChordSheet& sheet() { return *sheet_; }
   Player& player() { return *player_; }

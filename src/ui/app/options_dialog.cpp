@@ -2,10 +2,10 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -48,18 +48,18 @@ TfrmOptions::TfrmOptions(Settings& settings, OptionsHost host, QWidget* parent)
   PageControl1->addTab(BuildInstrumentPage(), "Instrument and Tuning");
   col->addWidget(PageControl1);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  btnOK = new QPushButton("OK", this);
+  buttonBox = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  buttonBox->setObjectName("buttonBox");
+  btnOK = buttonBox->button(QDialogButtonBox::Ok);
   btnOK->setObjectName("btnOK");
+  btnOK->setText("OK");
   btnOK->setDefault(true);
-  btnCancel = new QPushButton("Cancel", this);
+  btnCancel = buttonBox->button(QDialogButtonBox::Cancel);
   btnCancel->setObjectName("btnCancel");
-  buttons->addWidget(btnOK);
-  buttons->addWidget(btnCancel);
-  col->addLayout(buttons);
-  connect(btnOK, &QPushButton::clicked, this, [this] { btnOKClick(); });
-  connect(btnCancel, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+  btnCancel->setText("Cancel");
+  col->addWidget(buttonBox);
+  connect(buttonBox, &QDialogButtonBox::accepted, this, [this] { btnOKClick(); });
+  connect(buttonBox, &QDialogButtonBox::rejected, this, [this] { btnCancelClick(); });
 
   FormCreate();
   resize(680, 460);
@@ -81,16 +81,25 @@ void TfrmOptions::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) FormActivate();
 }
 
+std::vector<std::pair<QCheckBox*, bool Settings::*>> TfrmOptions::CheckBoxes() const {
+  return {
+      {chkSavePrompts, &Settings::Prompts},
+      {chkShowTabPrompt, &Settings::TabPrompt},
+      {chkTabFont, &Settings::TabFont},
+      {chkTabShowNames, &Settings::TabShowNames},
+      {chkTabShowRhythm, &Settings::TabShowRhythm},
+      {chkAssociateFiles, &Settings::Associate},
+      {chkShowChordName, &Settings::ShowChordName},
+      {chkShowFretNumbers, &Settings::ShowFretNumbers},
+      {chkSortDictionary, &Settings::SortDictionary},
+      {chkCursorPlays, &Settings::CursorPlays},
+      {chkExternalMIDI, &Settings::ExternalMIDI},
+  };
+}
+
 void TfrmOptions::FormActivate() {
   loading_ = true;
-  chkSavePrompts->setChecked(settings_.Prompts);
-  chkTabFont->setChecked(settings_.TabFont);
-  chkAssociateFiles->setChecked(settings_.Associate);
-  chkShowTabPrompt->setChecked(settings_.TabPrompt);
-  chkSortDictionary->setChecked(settings_.SortDictionary);
-  chkCursorPlays->setChecked(settings_.CursorPlays);
-  chkShowChordName->setChecked(settings_.ShowChordName);
-  chkShowFretNumbers->setChecked(settings_.ShowFretNumbers);
+  for (const auto& [box, setting] : CheckBoxes()) box->setChecked(settings_.*setting);
 
   markerShapeCode_ = settings_.MarkerShape;
   rdoMarkerShape->setItemIndex(MarkerShapeItem(settings_.MarkerShape));
@@ -109,7 +118,6 @@ void TfrmOptions::FormActivate() {
     const int position = settings_.Device + 1;
     cboDevice->setCurrentIndex(position >= 0 && position < cboDevice->count() ? position : -1);
   }
-  chkExternalMIDI->setChecked(settings_.ExternalMIDI);
   edtSoundFont->setText(SoundFontText(settings_.SoundFont));
 
   const int patchPosition = settings_.MenuPatchTag - 1;
@@ -178,29 +186,38 @@ void TfrmOptions::btnSoundFontClick() {
   const QString path = dialogs().OpenFile(this, options);
   if (path.isEmpty()) return;
   settings_.SoundFont = S(QDir::cleanPath(QFileInfo(path).absoluteFilePath()));
-  edtSoundFont->setText(SoundFontText(settings_.SoundFont));
-  if (host_.soundFontChanged) host_.soundFontChanged();
+  SoundFontChosen();
 }
 
 void TfrmOptions::btnSoundFontDefaultClick() {
   if (settings_.SoundFont.empty()) return;
   settings_.SoundFont.clear();
+  SoundFontChosen();
+}
+
+// A new soundfont sounds at once and is kept even when the dialog is
+// cancelled, so it is saved at once too.
+void TfrmOptions::SoundFontChosen() {
   edtSoundFont->setText(SoundFontText(settings_.SoundFont));
   if (host_.soundFontChanged) host_.soundFontChanged();
+  Reporting(host_.saveSettings);
+}
+
+void TfrmOptions::Reporting(const std::function<void()>& step) {
+  try {
+    if (step) step();
+  } catch (const CommandError& e) {
+    dialogs().Message(this, MessageKind::Error, e.text(), MessageButtons::Ok);
+  } catch (const std::exception& e) {
+    dialogs().Message(this, MessageKind::Error, QString::fromLocal8Bit(e.what()), MessageButtons::Ok);
+  }
 }
 
 // --- OK and Cancel --------------------------------------------------------------------
 
 // Every page into the settings, in the order the options are applied.
 void TfrmOptions::StoreSettings() {
-  settings_.Prompts = chkSavePrompts->isChecked();
-  settings_.TabPrompt = chkShowTabPrompt->isChecked();
-  settings_.SortDictionary = chkSortDictionary->isChecked();
-  settings_.CursorPlays = chkCursorPlays->isChecked();
-  settings_.TabFont = chkTabFont->isChecked();
-  settings_.Associate = chkAssociateFiles->isChecked();
-  settings_.ShowChordName = chkShowChordName->isChecked();
-  settings_.ShowFretNumbers = chkShowFretNumbers->isChecked();
+  for (const auto& [box, setting] : CheckBoxes()) settings_.*setting = box->isChecked();
   settings_.MarkerColor = static_cast<std::int32_t>(shpSampleMarkers[0]->ColorValue());
   settings_.MarkerShape = static_cast<std::uint8_t>(markerShapeCode_);
   // A list without a selection (a stored value it has no entry for, or no
@@ -208,7 +225,6 @@ void TfrmOptions::StoreSettings() {
   if (cboChannel->currentIndex() >= 0) settings_.Channel = static_cast<std::uint8_t>(cboChannel->currentIndex());
   if (const auto octave = OctaveOfItem(rdoOctave->itemIndex())) settings_.Octave = *octave;
   if (cboDevice->currentIndex() >= 0) settings_.Device = cboDevice->currentIndex() - 1;
-  settings_.ExternalMIDI = chkExternalMIDI->isChecked();
   if (patchChanged_) {
     const std::string text = S(cboPatch->currentText());
     if (const auto number = PatchNumberOfText(text)) {
@@ -227,17 +243,15 @@ void TfrmOptions::StoreSettings() {
 }
 
 // The options stay stored and the dialog closes even when something they
-// ask for fails (a file association that cannot be written): the failure is
-// reported, and pressing OK again could not mend it.
+// ask for fails (a file association that cannot be written, a settings file
+// that cannot be saved): the failure is reported, and pressing OK again
+// could not mend it. They are saved even when applying them failed.
 void TfrmOptions::btnOKClick() {
   StoreSettings();
-  try {
+  Reporting([this] {
     if (host_.applySettings) host_.applySettings({patchChanged_, tuningChanged_});
-  } catch (const CommandError& e) {
-    dialogs().Message(this, MessageKind::Error, e.text(), MessageButtons::Ok);
-  } catch (const std::exception& e) {
-    dialogs().Message(this, MessageKind::Error, QString::fromLocal8Bit(e.what()), MessageButtons::Ok);
-  }
+  });
+  Reporting(host_.saveSettings);
   accept();
 }
 

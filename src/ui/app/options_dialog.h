@@ -2,19 +2,22 @@
 // TfrmOptions, "Settings": the six pages of options behind File / Settings.
 // The dialog edits the Settings it is given; it knows nothing of the main
 // window and reaches the rest of the program through its host's callbacks.
-// OK stores every page into the settings, then asks the host once to apply
-// them. Cancel stores nothing; only the dictionary replacement and the
-// soundfont, which act at once, stay done.
+// OK stores every page into the settings, asks the host once to apply them,
+// and then to save them. Cancel stores nothing; only the dictionary
+// replacement and the soundfont, which act at once, stay done.
 #include <QDialog>
 #include <QString>
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
 #include "core/app/settings.h"
 #include "core/guitar/tuning.h"
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -46,6 +49,9 @@ struct OptionsHost {
   std::function<void()> soundFontChanged;
   // OK: the settings were stored; show them and do what they ask for.
   std::function<void(const OptionsChanges&)> applySettings;
+  // OK, after applySettings, and a new soundfont: write the settings to the
+  // settings store, so that they outlast a crash.
+  std::function<void()> saveSettings;
 };
 
 class TfrmOptions : public QDialog {
@@ -70,6 +76,7 @@ class TfrmOptions : public QDialog {
   static QString SoundFontText(const std::string& setting);
 
   QTabWidget* PageControl1 = nullptr;
+  QDialogButtonBox* buttonBox = nullptr;
   QPushButton* btnOK = nullptr;
   QPushButton* btnCancel = nullptr;
   // General
@@ -86,6 +93,8 @@ class TfrmOptions : public QDialog {
   // Tabulature
   QCheckBox* chkShowTabPrompt = nullptr;
   QCheckBox* chkTabFont = nullptr;
+  QCheckBox* chkTabShowNames = nullptr;
+  QCheckBox* chkTabShowRhythm = nullptr;
   // MIDI
   QComboBox* cboDevice = nullptr;
   QComboBox* cboChannel = nullptr;
@@ -118,7 +127,12 @@ class TfrmOptions : public QDialog {
   void rdoMarkerShapeClick(int item);
   void cboDeviceChange();
   void chkExternalMIDIMouseUp();
+  // Each check box with the setting it shows.
+  std::vector<std::pair<QCheckBox*, bool Settings::*>> CheckBoxes() const;
   void StoreSettings();
+  void SoundFontChosen();
+  // Runs step; a failure is shown in an error box.
+  void Reporting(const std::function<void()>& step);
   void Warn(const QString& text);
 
   Settings& settings_;

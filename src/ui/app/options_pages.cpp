@@ -126,6 +126,13 @@ QWidget* TfrmOptions::BuildTabPage() {
   chkTabFont = Check(page, "chkTabFont", "Use bold font for graphic tab");
   AddOption(col, chkTabFont,
             "When viewing or printing graphic tabulature, show all the tabulature numbers in bold font.");
+  chkTabShowNames = Check(page, "chkTabShowNames", "Show chord names in tablature");
+  AddOption(col, chkTabShowNames,
+            "When viewing or printing graphic tabulature, show each chord's name above the staff where it "
+            "changes.");
+  chkTabShowRhythm = Check(page, "chkTabShowRhythm", "Show rhythm in tablature");
+  AddOption(col, chkTabShowRhythm,
+            "When viewing or printing graphic tabulature, show how long each chord lasts below the staff.");
   col->addStretch();
   return page;
 }

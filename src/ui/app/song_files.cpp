@@ -28,12 +28,13 @@ FileDialogOptions SongDialogOptions(const QString& title, const Settings& settin
 
 }  // namespace
 
-SongFiles::SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings, QSlider& tempo,
-                     TuningMenu& tuningMenu)
+SongFiles::SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, const Settings& settings,
+                     std::function<void(const std::string& folder)> setLastDir, QSlider& tempo, TuningMenu& tuningMenu)
     : dialogParent_(dialogParent),
       sheet_(sheet),
       song_(song),
       settings_(settings),
+      setLastDir_(std::move(setLastDir)),
       tempo_(tempo),
       tuningMenu_(tuningMenu) {
   // A song that takes a name by any other way (a new or recovered song)
@@ -192,7 +193,7 @@ void SongFiles::Open1Click() {
     return;
   }
   OpenSong(*name);
-  settings_.LastDir = FolderOf(S(*name));
+  setLastDir_(FolderOf(S(*name)));
   emit focusEditor();
 }
 
@@ -224,7 +225,7 @@ bool SongFiles::SaveAs1Click() {
   song_.AdoptFileName(S(name), NameSource::Saved);
   RememberFile(name, StampOfFile(name));
   song_.SetModified(false);
-  settings_.LastDir = FolderOf(S(name));
+  setLastDir_(FolderOf(S(name)));
   return true;
 }
 

@@ -4,8 +4,10 @@
 // line, recent files and dropped files all open through OpenSong.
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "core/app/recovery.h"
 #include "core/app/settings.h"
@@ -32,8 +34,9 @@ class SongFiles : public QObject {
   void SetProgressDelay(int ms) { progressDelayMs_ = ms; }
 
   // The tempo bar holds the song's tempo; everything must outlive this.
-  SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings, QSlider& tempo,
-            TuningMenu& tuningMenu);
+  // setLastDir takes the folder of a song opened or saved through a dialog.
+  SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, const Settings& settings,
+            std::function<void(const std::string& folder)> setLastDir, QSlider& tempo, TuningMenu& tuningMenu);
 
   // Empties the editor and starts an untitled song.
   void NewSong();
@@ -85,7 +88,8 @@ class SongFiles : public QObject {
   QWidget* dialogParent_;
   ChordSheet& sheet_;
   SongState& song_;
-  Settings& settings_;
+  const Settings& settings_;
+  std::function<void(const std::string& folder)> setLastDir_;
   QSlider& tempo_;
   TuningMenu& tuningMenu_;
   int progressDelayMs_ = 500;

@@ -40,9 +40,10 @@ void TfrmMain::BuildSpecialMenu() {
 }
 
 void TfrmMain::CreateTabCommands() {
-  tabCommands_ = std::make_unique<TabCommands>(this, settings_,
-                                               TabCommandHooks{[this](int line) { sheet_->SelectLine(line, true); },
-                                                               [this](bool on) { statusHintsEnabled_ = on; }});
+  tabCommands_ = std::make_unique<TabCommands>(
+      this, settings_,
+      TabCommandHooks{[this](int line) { sheet_->SelectLine(line, true); },
+                      [this](bool on) { statusHintsEnabled_ = on; }, [this](const std::string& d) { SetLastDir(d); }});
   // The title prompt proposes the name of the song's file once it has one.
   song_.OnFileNameAdopted([this](const std::string& path, NameSource source) {
     if (source != NameSource::NewSong) tabCommands_->frmGetTabInfo().edtTitle->setText(Q(TitleOf(path)));
@@ -104,7 +105,7 @@ void TfrmMain::AudioFile1Click() {
     ShowError(Q(result.error));
     return;
   }
-  settings_.LastDir = FolderOf(job.path);
+  SetLastDir(FolderOf(job.path));
 }
 
 // The current line's chord named from the notes it sounds in the current

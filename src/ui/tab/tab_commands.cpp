@@ -20,7 +20,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 }  // namespace
 
-TabCommands::TabCommands(QWidget* parent, Settings& settings, TabCommandHooks hooks)
+TabCommands::TabCommands(QWidget* parent, const Settings& settings, TabCommandHooks hooks)
     : parent_(parent), settings_(settings), hooks_(std::move(hooks)) {}
 
 TabCommands::~TabCommands() {
@@ -127,7 +127,7 @@ void TabCommands::SaveAsMidiFile(const TabSongInput& song) {
     Error(e.text());
     return;
   }
-  settings_.LastDir = FolderOf(chosen.toStdString());
+  if (hooks_.setLastDir) hooks_.setLastDir(FolderOf(chosen.toStdString()));
 }
 
 }  // namespace strumbly

@@ -34,6 +34,8 @@ struct TabCommandHooks {
   std::function<void(int)> selectLine;
   // StatusHintsEnabled of the main window.
   std::function<void(bool)> setStatusHints;
+  // The settings' LastDir: the folder of the MIDI file just written.
+  std::function<void(const std::string& folder)> setLastDir;
 };
 
 // The menu items, for the main window's Special menu ("&Special", hint
@@ -51,9 +53,9 @@ inline constexpr TabMenuItem kMidiFileMenuItem{"SaveAsMidiFile1", "&Midi File...
 
 class TabCommands {
  public:
-  // settings is read for TabPrompt and TabFont; LastDir is read and, after a
-  // MIDI file was written, updated.
-  TabCommands(QWidget* parent, Settings& settings, TabCommandHooks hooks);
+  // settings is read for TabPrompt, TabFont and LastDir; after a MIDI file
+  // was written, hooks.setLastDir updates LastDir.
+  TabCommands(QWidget* parent, const Settings& settings, TabCommandHooks hooks);
   ~TabCommands();
   TabCommands(const TabCommands&) = delete;
   TabCommands& operator=(const TabCommands&) = delete;
@@ -71,7 +73,7 @@ class TabCommands {
   void Error(const QString& text);
 
   QWidget* parent_;
-  Settings& settings_;
+  const Settings& settings_;
   TabCommandHooks hooks_;
   // Owned by the parent window when there is one; the pointers go empty
   // when it deletes them.

@@ -52,30 +52,28 @@ TEST(RecentFiles, APathIsListedOnceAndMovesUpWhenOpenedAgain) {
   // Repeats and gaps of a hand-edited file: shown once, closed up at the
   // next push.
   s = Settings{};
-  s.RecentFile0 = "/B.sly";
-  s.RecentFile1 = "/A.sly";
-  s.RecentFile2 = "/A.sly";
+  s.RecentFiles[0] = "/B.sly";
+  s.RecentFiles[1] = "/A.sly";
+  s.RecentFiles[2] = "/A.sly";
   EXPECT_EQ(Shown(s), (std::vector<std::string>{"/B.sly", "/A.sly"}));
   PushRecentFile(s, "/C.sly");
   EXPECT_EQ(RecentFiles(s), (Files{"/C.sly", "/B.sly", "/A.sly"}));
-  s.RecentFile0 = "";
-  s.RecentFile1 = "/A.sly";
-  s.RecentFile2 = "/A.sly";
+  s.RecentFiles = {"", "/A.sly", "/A.sly"};
   PushRecentFile(s, "/A.sly");
   EXPECT_EQ(RecentFiles(s), (Files{"/A.sly", "", ""}));
 }
 
 TEST(RecentFiles, NamesAreComparedExactly) {
   Settings s;
-  s.RecentFile0 = "/songs/Blues.sly";
-  s.RecentFile1 = "/songs/blues.sly";
-  s.RecentFile2 = "/songs/Blues.sly ";
+  s.RecentFiles[0] = "/songs/Blues.sly";
+  s.RecentFiles[1] = "/songs/blues.sly";
+  s.RecentFiles[2] = "/songs/Blues.sly ";
   EXPECT_EQ(Shown(s).size(), 3u);
 }
 
 TEST(RecentFiles, EmptyEntriesShowNothingAndTheSeparatorGoesWithTheItems) {
   Settings s;
-  s.RecentFile1 = "/songs/b.sly";  // a hand-edited settings file
+  s.RecentFiles[1] = "/songs/b.sly";  // a hand-edited settings file
   const RecentMenu menu = RecentMenuFor(s);
   EXPECT_FALSE(menu.items[0].visible);
   EXPECT_TRUE(menu.items[1].visible);

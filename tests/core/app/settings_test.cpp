@@ -100,7 +100,7 @@ TEST(Settings, RoundTripAndWriteOrder) {
   s.MenuPatchName = " 41 Violin";
   s.MenuPatchTag = 41;
   s.MenuTuningTag = 355555;
-  s.RecentFile1 = "/a/b.sly";
+  s.RecentFiles[1] = "/a/b.sly";
   SaveSettings(store, s);
   const std::vector<std::string> expected = {"Options/Prompts",
                                              "Options/TabPrompt",
@@ -114,6 +114,8 @@ TEST(Settings, RoundTripAndWriteOrder) {
                                              "Options/LastDir",
                                              "Options/MarkerColor",
                                              "Options/MarkerShape",
+                                             "Options/TabShowNames",
+                                             "Options/TabShowRhythm",
                                              "Midi/ExternalMIDI",
                                              "Midi/Device",
                                              "Midi/Octave",
@@ -140,14 +142,52 @@ TEST(Settings, RoundTripAndWriteOrder) {
   EXPECT_EQ(r.Patch, 40);
   EXPECT_EQ(r.MenuPatchName, " 41 Violin");
   EXPECT_EQ(r.MenuTuningTag, 355555);
-  EXPECT_EQ(r.RecentFile1, "/a/b.sly");
+  EXPECT_EQ(r.RecentFiles[1], "/a/b.sly");
   EXPECT_FALSE(r.FirstRun);
 }
 
-TEST(Settings, CommitFailureIsThrown) {
+// A second copy of the program may have changed the others meanwhile; a run
+// writes back only what it changed, and fills in what the store lacks.
+TEST(Settings, OnlyWhatTheRunChangedIsWrittenBack) {
   MemoryStore store;
+  store.values[MemoryStore::Key("Midi", "SoundFont")] = "/fonts/a.sf2";
+  store.values[MemoryStore::Key("Midi", "Channel")] = "259";
+  store.values[MemoryStore::Key("Options", "TabPrompt")] = "yes";
+  Settings s = LoadSettings(store, "/install");
+  EXPECT_TRUE(s.TabShowNames);
+  EXPECT_TRUE(s.TabShowRhythm);
+  s.ShowChordName = true;
+  s.SoundFont.clear();  // back to the usual soundfont
+  s.RecentFiles = {"/b.sly", "/a.sly", ""};
+  s.TabShowRhythm = false;
+  SaveSettings(store, s);
+  for (const char* changed :
+       {"Options/ShowChordName", "Options/TabShowRhythm", "Midi/SoundFont", "Recent/RecentFile0", "Recent/RecentFile1"})
+    EXPECT_NE(std::find(store.writes.begin(), store.writes.end(), changed), store.writes.end()) << changed;
+  // Values the store held and the run left alone stay as they were stored.
+  EXPECT_EQ(store.values[MemoryStore::Key("Midi", "Channel")], "259");
+  EXPECT_EQ(store.values[MemoryStore::Key("Options", "TabPrompt")], "yes");
+  EXPECT_EQ(store.values[MemoryStore::Key("Midi", "SoundFont")], "");
+  EXPECT_EQ(store.values[MemoryStore::Key("Options", "InstallDir")], "/install");
+  EXPECT_EQ(store.values[MemoryStore::Key("Options", "TabShowRhythm")], "0");
+  EXPECT_EQ(store.values[MemoryStore::Key("Options", "TabShowNames")], "1");
+
+  // Saved again unchanged (OK in the settings dialog, then the exit):
+  // nothing is written, whatever another copy stored meanwhile.
+  store.writes.clear();
+  store.values[MemoryStore::Key("Options", "ShowChordName")] = "0";
+  SaveSettings(store, s);
+  EXPECT_TRUE(store.writes.empty());
+  EXPECT_EQ(store.values[MemoryStore::Key("Options", "ShowChordName")], "0");
+
+  // A save that fails to commit is tried again whole at the next save.
   store.failCommit = true;
-  EXPECT_THROW(SaveSettings(store, Settings{}), std::runtime_error);
+  s.CursorPlays = true;
+  EXPECT_THROW(SaveSettings(store, s), std::runtime_error);
+  store.failCommit = false;
+  store.writes.clear();
+  SaveSettings(store, s);
+  EXPECT_EQ(store.writes, std::vector<std::string>{"Options/CursorPlays"});
 }
 
 TEST(SettingsText, IntegersAndBooleans) {

@@ -53,7 +53,7 @@ TEST_F(DroppedFilesTest, TheFirstDroppedSongOpensAndHeadsTheRecentList) {
   EXPECT_EQ(window->sheet().Lines(), QStringList({"Am, x, 0, 2, 2, 1, 0, Q"}));
   EXPECT_EQ(window->lblChordName->text(), "Am");
   EXPECT_FALSE(window->song().Modified());
-  EXPECT_EQ(window->settings().RecentFile0, S(first));
+  EXPECT_EQ(window->settings().RecentFiles[0], S(first));
 
   // Dropped on a button, the window takes it; the extension's case does not matter.
   const QString upper = MakeSong("LOUD.SLY", kCMajor);
@@ -74,7 +74,7 @@ TEST_F(DroppedFilesTest, OtherFilesFoldersAndPlainTextAreLeftAlone) {
   EXPECT_TRUE(dialogs->messages.empty());
   EXPECT_EQ(window->song().FileName(), "Untitled.sly");
   EXPECT_EQ(window->sheet().Lines(), QStringList({kCMajor}));
-  EXPECT_TRUE(window->settings().RecentFile0.empty());
+  EXPECT_TRUE(window->settings().RecentFiles[0].empty());
 
   // Text dragged about the editor is still the editor's own business.
   QMimeData text;
@@ -125,5 +125,5 @@ TEST_F(DroppedFilesTest, NothingOpensWhileASongPlays) {
   EXPECT_TRUE(dialogs->messages.empty()) << dialogs->texts().join("|").toStdString();
   EXPECT_EQ(window->song().FileName(), "Untitled.sly");
   EXPECT_EQ(window->sheet().LineCount(), 4);
-  EXPECT_TRUE(window->settings().RecentFile0.empty());
+  EXPECT_TRUE(window->settings().RecentFiles[0].empty());
 }

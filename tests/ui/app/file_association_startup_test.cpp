@@ -75,5 +75,5 @@ TEST_F(AssociationStartupTest, AFailureIsReportedAndStartUpGoesOn) {
   // The rest of the start-up ran: the song opened and heads the recent list.
   EXPECT_EQ(w.lblFilename->text(), "song.sly");
   EXPECT_EQ(w.lblChordName->text(), "C");
-  EXPECT_EQ(w.settings().RecentFile0, S(songPath));
+  EXPECT_EQ(w.settings().RecentFiles[0], S(songPath));
 }

@@ -1,5 +1,6 @@
 // The settings dialog, opened from File / Settings on a main window and on
 // its own with a host of its own.
+#include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -13,6 +14,7 @@
 
 #include "core/sound/midi_message.h"
 #include "platform/command_error.h"
+#include "platform/settings_store.h"
 #include "support/main_window_fixture.h"
 #include "support/shots.h"
 #include "ui/app/options_dialog.h"
@@ -74,6 +76,8 @@ TEST_F(OptionsDialogTest, OpensFromTheFileMenuWithTheDefaults) {
     EXPECT_FALSE(d.chkShowFretNumbers->isChecked());
     EXPECT_TRUE(d.chkShowTabPrompt->isChecked());
     EXPECT_FALSE(d.chkTabFont->isChecked());
+    EXPECT_TRUE(d.chkTabShowNames->isChecked());
+    EXPECT_TRUE(d.chkTabShowRhythm->isChecked());
     EXPECT_FALSE(d.chkSortDictionary->isChecked());
     EXPECT_FALSE(d.chkExternalMIDI->isChecked());
 
@@ -279,6 +283,8 @@ TEST_F(OptionsDialogTest, CheckBoxesChannelAndOctaveAreStoredAndShown) {
     d.chkSortDictionary->setChecked(true);
     d.chkCursorPlays->setChecked(true);
     d.chkTabFont->setChecked(true);
+    d.chkTabShowNames->setChecked(false);
+    d.chkTabShowRhythm->setChecked(false);
     d.chkAssociateFiles->setChecked(false);
     d.chkShowChordName->setChecked(true);
     d.chkShowFretNumbers->setChecked(true);
@@ -293,6 +299,8 @@ TEST_F(OptionsDialogTest, CheckBoxesChannelAndOctaveAreStoredAndShown) {
   EXPECT_TRUE(s.SortDictionary);
   EXPECT_TRUE(s.CursorPlays);
   EXPECT_TRUE(s.TabFont);
+  EXPECT_FALSE(s.TabShowNames);
+  EXPECT_FALSE(s.TabShowRhythm);
   EXPECT_FALSE(s.Associate);
   EXPECT_TRUE(s.ShowChordName);
   EXPECT_TRUE(s.ShowFretNumbers);
@@ -303,6 +311,20 @@ TEST_F(OptionsDialogTest, CheckBoxesChannelAndOctaveAreStoredAndShown) {
   EXPECT_TRUE(window->lblChordName->isVisible());
   EXPECT_EQ(window->lblChordName->text(), "C");
   EXPECT_TRUE(window->lblFretNumbers->isVisible());
+  // OK wrote them to the settings file already: a crash now loses nothing,
+  // and the next start greets no new user.
+  {
+    IniSettingsStore onDisk(settingsPath());
+    const Settings saved = LoadSettings(onDisk, "/elsewhere");
+    EXPECT_FALSE(saved.FirstRun);
+    EXPECT_FALSE(saved.Prompts);
+    EXPECT_TRUE(saved.ShowChordName);
+    EXPECT_FALSE(saved.TabShowNames);
+    EXPECT_FALSE(saved.TabShowRhythm);
+    EXPECT_TRUE(saved.ExternalMIDI);
+    EXPECT_EQ(saved.Channel, 9);
+    EXPECT_EQ(saved.Octave, -12);
+  }
 
   // Channel 10 and an octave down are what the next chord sends.
   device.Clear();
@@ -424,6 +446,10 @@ TEST_F(OptionsDialogTest, TheSoundfontIsChosenAtOnceAndCancelKeepsIt) {
       },
       false);
   EXPECT_EQ(window->settings().SoundFont, S(dir.filePath("Other.sf2")));
+  {
+    IniSettingsStore onDisk(settingsPath());  // saved at once, as it acts at once
+    EXPECT_EQ(LoadSettings(onDisk, "/elsewhere").SoundFont, S(dir.filePath("Other.sf2")));
+  }
   ASSERT_EQ(dialogs->fileDialogs.size(), 1u);
   EXPECT_TRUE(dialogs->fileDialogs[0].filter.contains("*.sf2"));
   // Cancelling the file dialog keeps the choice; "Usual" clears it.
@@ -531,17 +557,32 @@ TEST_F(StandaloneOptionsTest, AStoredRectangleAndColourLoadIntoTheSamples) {
   });
 }
 
-TEST_F(StandaloneOptionsTest, Screenshots) {
+// At the size it opens with, every control of every page, and the OK and
+// Cancel row, shows whole inside the dialog.
+TEST_F(StandaloneOptionsTest, EveryControlShowsWholeOnEveryPage) {
   dialog->resize(dialog->sizeHint().expandedTo(QSize(680, 460)));
   settings.ShowChordName = true;
   devices = 2;
   Run([](TfrmOptions& d) {
+    const auto whole = [&d](QWidget* w) {
+      return w->isVisibleTo(&d) && d.rect().contains(QRect(w->mapTo(&d, QPoint(0, 0)), w->size()));
+    };
+    EXPECT_TRUE(whole(d.btnOK));
+    EXPECT_TRUE(whole(d.btnCancel));
+    EXPECT_TRUE(d.btnOK->isDefault());
     const char* names[] = {"general", "markers", "tabulature", "midi", "dictionary", "instrument"};
     for (int page = 0; page < d.PageControl1->count(); ++page) {
       d.PageControl1->setCurrentIndex(page);
-      const QPixmap shot = RenderAt(d, 1.0);
-      EXPECT_FALSE(shot.isNull());
-      SaveShot(shot, QString("settings-%1").arg(names[page]));
+      QCoreApplication::sendPostedEvents();
+      int controls = 0;
+      for (QWidget* w : d.PageControl1->currentWidget()->findChildren<QWidget*>()) {
+        if (!qobject_cast<QAbstractButton*>(w) && !qobject_cast<QComboBox*>(w) && !qobject_cast<QLineEdit*>(w))
+          continue;
+        ++controls;
+        EXPECT_TRUE(whole(w)) << names[page] << ": " << S(w->objectName()) << " " << S(w->metaObject()->className());
+      }
+      EXPECT_GT(controls, 0) << names[page];
+      SaveShot(RenderAt(d, 1.0), QString("settings-%1").arg(names[page]));
     }
   });
 }

@@ -31,7 +31,8 @@ class TabCommandsTest : public ::testing::Test {
   std::vector<bool> hints;
   TabCommands commands{
       nullptr, settings,
-      TabCommandHooks{[this](int line) { selected.push_back(line); }, [this](bool on) { hints.push_back(on); }}};
+      TabCommandHooks{[this](int line) { selected.push_back(line); }, [this](bool on) { hints.push_back(on); },
+                      [this](const std::string& d) { settings.LastDir = d; }}};
   QTemporaryDir dir;
 
   TabSongInput Song(std::vector<std::string> lines, std::string fileName = "Untitled.sly") {
