@@ -34,6 +34,15 @@ void SongState::OnTuningChanged(std::function<void(TuningTag)> listener) {
   tuningListeners_.push_back(std::move(listener));
 }
 
+void SongState::SetTempo(int bpm) {
+  const int tempo = TempoFromInfo(bpm);
+  if (tempo == tempo_) return;
+  tempo_ = tempo;
+  for (const auto& listener : tempoListeners_) listener(tempo_);
+}
+
+void SongState::OnTempoChanged(std::function<void(int)> listener) { tempoListeners_.push_back(std::move(listener)); }
+
 void SongState::Reset() {
   AdoptFileName(kUntitledName, NameSource::NewSong);
   ResetSound();
@@ -43,6 +52,7 @@ void SongState::Reset() {
 void SongState::ResetSound() {
   SetPatch(kDefaultPatch);
   SetTuning(kStandardTuningTag);
+  SetTempo(kDefaultTempo);
   duration_ = kDefaultDuration;
 }
 

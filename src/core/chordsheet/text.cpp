@@ -35,4 +35,17 @@ std::string_view PrefixChars(std::string_view s, std::size_t n) {
   return s.substr(0, i);
 }
 
+std::string JoinCrLfLines(const std::vector<std::string>& lines, std::string_view head) {
+  std::size_t size = head.size();
+  for (const auto& l : lines) size += l.size() + 2;
+  std::string out;
+  out.reserve(size);
+  out += head;
+  for (const auto& l : lines) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
 }  // namespace strumbly

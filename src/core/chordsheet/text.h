@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace strumbly {
 
@@ -17,5 +18,9 @@ std::string UpperAscii(std::string_view s);
 
 // The first n characters of s (whole UTF-8 sequences are kept together).
 std::string_view PrefixChars(std::string_view s, std::size_t n);
+
+// The text of a file in the program's line format: head as it is, then
+// every line followed by CR LF.
+std::string JoinCrLfLines(const std::vector<std::string>& lines, std::string_view head = {});
 
 }  // namespace strumbly

@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QProgressDialog>
-#include <QSlider>
 #include <QTextDocument>
 
 #include "core/app/song_names.h"
@@ -12,6 +11,7 @@
 #include "ui/chordsheet/chord_sheet.h"
 #include "ui/guitar/tuning_menu.h"
 #include "ui/qt_text.h"
+#include "ui/replace_question.h"
 
 namespace strumbly {
 
@@ -28,14 +28,9 @@ FileDialogOptions SongDialogOptions(const QString& title, const Settings& settin
 
 }  // namespace
 
-SongFiles::SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings, QSlider& tempo,
+SongFiles::SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings,
                      TuningMenu& tuningMenu)
-    : dialogParent_(dialogParent),
-      sheet_(sheet),
-      song_(song),
-      settings_(settings),
-      tempo_(tempo),
-      tuningMenu_(tuningMenu) {}
+    : dialogParent_(dialogParent), sheet_(sheet), song_(song), settings_(settings), tuningMenu_(tuningMenu) {}
 
 void SongFiles::NewSong() {
   sheet_.Clear();
@@ -45,7 +40,6 @@ void SongFiles::NewSong() {
 
 void SongFiles::ResetSongState() {
   emit songReset();
-  tempo_.setValue(kDefaultTempo);
   song_.ResetSound();
   song_.SetModified(false);
 }
@@ -62,7 +56,7 @@ void SongFiles::LoadSongText(const SongText& text, std::unique_ptr<QTextDocument
     tuningMenu_.AdoptSongTuning(*text.tuning);
     song_.SetTuning(*text.tuning);
   }
-  if (text.tempo) tempo_.setValue(TempoFromInfo(*text.tempo));
+  if (text.tempo) song_.SetTempo(TempoFromInfo(*text.tempo));
 }
 
 std::unique_ptr<QTextDocument> SongFiles::MakeLargeSong(const SongText& text, const QString& path) {
@@ -97,7 +91,7 @@ void SongFiles::OpenSong(const QString& path) {
 
 void SongFiles::WriteSong(const QString& path) {
   BusyCursor busy;
-  WriteFileSafely(path, FormatSongFile(ToStdStrings(sheet_.Lines()), song_.Patch(), song_.Tuning(), tempo_.value()));
+  WriteFileSafely(path, FormatSongFile(ToStdStrings(sheet_.Lines()), song_.Patch(), song_.Tuning(), song_.Tempo()));
 }
 
 bool SongFiles::SaveSong() {
@@ -172,11 +166,7 @@ bool SongFiles::SaveAs1Click() {
   const QString name = Q(WithSongExtension(S(chosen)));
   // The dialog asked about the name as typed; a different song file that
   // the new extension names would be replaced unasked.
-  if (name != chosen && QFileInfo::exists(name) &&
-      dialogs().Message(dialogParent_, MessageKind::Warning,
-                        QString("%1 already exists.\nDo you want to replace it?").arg(name),
-                        MessageButtons::YesNo) != MessageResult::Yes)
-    return false;
+  if (!MayReplaceRenamed(dialogParent_, chosen, name)) return false;
   // The song takes the new name only once it is written there.
   WriteSong(name);
   song_.AdoptFileName(S(name), NameSource::Saved);

@@ -10,7 +10,6 @@
 #include "core/app/song_file.h"
 #include "core/app/song_state.h"
 
-class QSlider;
 class QTextDocument;
 class QWidget;
 
@@ -28,9 +27,8 @@ class SongFiles : public QObject {
   // How long such a loading runs before its progress shows.
   void SetProgressDelay(int ms) { progressDelayMs_ = ms; }
 
-  // The tempo bar holds the song's tempo; everything must outlive this.
-  SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings, QSlider& tempo,
-            TuningMenu& tuningMenu);
+  // Everything must outlive this.
+  SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, Settings& settings, TuningMenu& tuningMenu);
 
   // Empties the editor and starts an untitled song.
   void NewSong();
@@ -72,7 +70,6 @@ class SongFiles : public QObject {
   ChordSheet& sheet_;
   SongState& song_;
   Settings& settings_;
-  QSlider& tempo_;
   TuningMenu& tuningMenu_;
   int progressDelayMs_ = 500;
 };

@@ -1,6 +1,5 @@
 #include "ui/app/song_recovery.h"
 
-#include <QSlider>
 #include <algorithm>
 #include <cstdio>
 
@@ -13,8 +12,8 @@
 
 namespace strumbly {
 
-SongRecovery::SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song, QSlider& tempo)
-    : QObject(dialogParent), dialogParent_(dialogParent), sheet_(sheet), song_(song), tempo_(tempo) {
+SongRecovery::SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song)
+    : QObject(dialogParent), dialogParent_(dialogParent), sheet_(sheet), song_(song) {
   timer_.setSingleShot(true);
   timer_.setInterval(kDelayMs);
   connect(&timer_, &QTimer::timeout, this, &SongRecovery::Flush);
@@ -36,7 +35,7 @@ void SongRecovery::Flush() {
   r.fileName = song_.FileName();
   r.patch = song_.Patch();
   r.tuning = song_.Tuning();
-  r.tempo = tempo_.value();
+  r.tempo = song_.Tempo();
   r.duration = song_.CurrentDuration();
   r.currentLine = sheet_.CurrentLine();
   r.lines = ToStdStrings(sheet_.Lines());
@@ -65,7 +64,7 @@ void SongRecovery::OfferLeftOver() {
     song_.SetPatch(static_cast<std::uint8_t>(r->patch));
     song_.SetTuning(r->tuning);
     song_.SetCurrentDuration(r->duration);
-    tempo_.setValue(r->tempo);
+    song_.SetTempo(r->tempo);
     song_.SetModified(true);
     sheet_.SelectLine(std::clamp(r->currentLine, 0, sheet_.LineCount()), false);
     emit recovered(sheet_.CurrentLine());

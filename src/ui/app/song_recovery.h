@@ -8,7 +8,6 @@
 
 #include "platform/recovery_store.h"
 
-class QSlider;
 class QWidget;
 
 namespace strumbly {
@@ -22,7 +21,7 @@ class SongRecovery : public QObject {
   // How long after a change the song is written at the latest.
   static constexpr int kDelayMs = 2000;
 
-  SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song, QSlider& tempo);
+  SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song);
 
   // The song changed: it is written within kDelayMs.
   void Changed();
@@ -43,7 +42,6 @@ class SongRecovery : public QObject {
   QWidget* dialogParent_;
   ChordSheet& sheet_;
   SongState& song_;
-  QSlider& tempo_;
   RecoveryStore store_;
   QTimer timer_;
 };
