@@ -60,9 +60,7 @@ int RunAudioCommand(int argc, char** argv) {
   const std::optional<cli::CliSong> loaded = cli::LoadSong(song);
   if (!loaded) return 2;
   AudioExportJob job;
-  if (!cli::SongChordList(*loaded, job.chords, "Fix errors before creating an audio file.",
-                          "Can't create audio file. No chords defined in editor.", song + ": "))
-    return 1;
+  if (!cli::SongChordList(*loaded, job.chords, SongProduct::AudioFile, song + ": ")) return 1;
   job.program = PatchFromInfo(loaded->patch) & 0x7F;
   job.tempo = loaded->tempo;
   job.tuningOffsets = TuningOffsets(NormalizeTuningTag(loaded->tuning));

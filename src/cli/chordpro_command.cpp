@@ -9,8 +9,7 @@ namespace strumbly::cli {
 int RunChordPro(const Args& args) {
   const Conversion chordpro{
       "chordpro", kChordProExtension, [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
-        const auto s = ExchangeSongOf(song, "Fix errors before exporting a ChordPro file.",
-                                      "Can't export ChordPro. No chords defined in editor.", prefix);
+        const auto s = ExchangeSongOf(song, SongProduct::ChordPro, prefix);
         if (!s) return std::nullopt;
         return ChordProText(*s);
       }};

@@ -2,10 +2,9 @@
 
 namespace strumbly::cli {
 
-std::optional<ExchangeSong> ExchangeSongOf(const CliSong& song, const char* fixMessage, const char* noChordsMessage,
-                                           const std::string& prefix) {
+std::optional<ExchangeSong> ExchangeSongOf(const CliSong& song, SongProduct product, const std::string& prefix) {
   ChordList list;
-  if (!SongChordList(song, list, fixMessage, noChordsMessage, prefix)) return std::nullopt;
+  if (!SongChordList(song, list, product, prefix)) return std::nullopt;
   std::string error;
   return MakeExchangeSong(song.lines, song.path, song.tempo, song.patch, song.tuning, error);
 }

@@ -8,9 +8,8 @@
 
 namespace strumbly::cli {
 
-// Nothing when the song is refused: a bad line (its message and then
-// fixMessage) or no chord line (noChordsMessage), printed after prefix.
-std::optional<ExchangeSong> ExchangeSongOf(const CliSong& song, const char* fixMessage, const char* noChordsMessage,
-                                           const std::string& prefix);
+// Nothing when the song is refused: a bad line or no chord line, reported
+// after prefix as the product's messages say.
+std::optional<ExchangeSong> ExchangeSongOf(const CliSong& song, SongProduct product, const std::string& prefix);
 
 }  // namespace strumbly::cli

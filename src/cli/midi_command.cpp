@@ -10,9 +10,7 @@ int RunMidi(const Args& args) {
   const Conversion midi{"midi", ".mid",
                         [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
                           ChordList list;
-                          if (!SongChordList(song, list, "Fix errors before creating a midi file.",
-                                             "Can't create midi file. No chords defined in editor.", prefix))
-                            return std::nullopt;
+                          if (!SongChordList(song, list, SongProduct::MidiFile, prefix)) return std::nullopt;
                           ComputeDurations(list, TicksPerWholeNote);
                           return MidiFileBytes(list, song.patch, song.tempo, TuningOffsets(song.tuning));
                         }};

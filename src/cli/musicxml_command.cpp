@@ -9,8 +9,7 @@ namespace strumbly::cli {
 int RunMusicXml(const Args& args) {
   const Conversion musicxml{
       "musicxml", kMusicXmlExtension, [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
-        const auto s = ExchangeSongOf(song, "Fix errors before exporting a MusicXML file.",
-                                      "Can't export MusicXML. No chords defined in editor.", prefix);
+        const auto s = ExchangeSongOf(song, SongProduct::MusicXml, prefix);
         if (!s) return std::nullopt;
         return MusicXmlText(*s);
       }};

@@ -29,18 +29,12 @@ std::optional<CliSong> LoadSong(const std::string& path) {
   return song;
 }
 
-bool SongChordList(const CliSong& song, ChordList& list, const char* fixMessage, const char* noChordsMessage,
-                   const std::string& prefix) {
-  const ChordListResult result = BuildChordList(song.lines, list);
-  if (!result.ok) {
-    std::cerr << prefix << result.error << "\n" << prefix << fixMessage << "\n";
-    return false;
-  }
-  if (!HasChordLine(list, 0, static_cast<int>(song.lines.size()) - 1)) {
-    std::cerr << prefix << noChordsMessage << "\n";
-    return false;
-  }
-  return true;
+bool SongChordList(const CliSong& song, ChordList& list, SongProduct product, const std::string& prefix) {
+  const SongChordListResult result = BuildSongChordList(song.lines, list, product);
+  if (result.ok) return true;
+  if (result.badLine >= 0) std::cerr << prefix << result.lineError << "\n";
+  std::cerr << prefix << result.message << "\n";
+  return false;
 }
 
 }  // namespace strumbly::cli

@@ -23,9 +23,8 @@ struct CliSong {
 std::optional<CliSong> LoadSong(const std::string& path);
 
 // Builds the chord list of the song's lines. On a bad line prints the
-// parser's text and then fixMessage; without a chord line prints
-// noChordsMessage; both to standard error, after prefix.
-bool SongChordList(const CliSong& song, ChordList& list, const char* fixMessage, const char* noChordsMessage,
-                   const std::string& prefix);
+// parser's text and then the command's message; without a chord line prints
+// its message; both to standard error, after prefix.
+bool SongChordList(const CliSong& song, ChordList& list, SongProduct product, const std::string& prefix);
 
 }  // namespace strumbly::cli

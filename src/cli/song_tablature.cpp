@@ -8,9 +8,7 @@ namespace strumbly::cli {
 
 std::optional<SongTablature> BuildSongTablature(const CliSong& song, const std::string& prefix) {
   ChordList list;
-  if (!SongChordList(song, list, "Fix errors before viewing tab.", "Can't create tab. No chords defined in editor.",
-                     prefix))
-    return std::nullopt;
+  if (!SongChordList(song, list, SongProduct::Tab, prefix)) return std::nullopt;
   SongTablature tab{BuildTabLayout(list, song.lines), SearchedTabTitles(song.lines, song.path),
                     TuningPanelText(song.tuning)};
   if (tab.layout.anyTruncated) std::cerr << prefix << kTruncationWarning << "\n";

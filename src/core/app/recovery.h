@@ -19,13 +19,15 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/song_file.h"
+
 namespace strumbly {
 
 inline constexpr const char* kRecoverCaption = "Recover Song";
 
 struct RecoveredSong {
   std::string fileName = "Untitled.sly";  // CurrentFileName
-  int patch = 25;
+  int patch = kDefaultPatch;
   std::int32_t tuning = 555555;
   int tempo = 120;
   std::string duration = " Q";  // CurrentDuration

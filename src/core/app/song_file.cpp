@@ -56,19 +56,10 @@ SongText ReadSongText(std::string_view bytes) {
 }
 
 std::string FormatSongFile(const std::vector<std::string>& lines, int patch, std::int32_t tuning, int tempo) {
-  std::size_t size = 128;
-  for (const auto& l : lines) size += l.size() + 2;
-  std::string out;
-  out.reserve(size);
-  out += "*Info 1: Strumbly Version 1.0 File Information\r\n";
-  out += "*Info 2:" + std::to_string(patch) + "\r\n";
-  out += "*Info 3:" + std::to_string(tuning) + "\r\n";
-  out += "*Info 4:" + std::to_string(tempo) + "\r\n";
-  for (const auto& l : lines) {
-    out += l;
-    out += "\r\n";
-  }
-  return out;
+  const std::string head =
+      JoinCrLfLines({"*Info 1: Strumbly Version 1.0 File Information", "*Info 2:" + std::to_string(patch),
+                     "*Info 3:" + std::to_string(tuning), "*Info 4:" + std::to_string(tempo)});
+  return JoinCrLfLines(lines, head);
 }
 
 }  // namespace strumbly

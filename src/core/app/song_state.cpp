@@ -43,6 +43,14 @@ void SongState::SetModified(bool modified) {
 void SongState::OnModifiedChanged(std::function<void(bool)> listener) {
   modifiedListeners_.push_back(std::move(listener));
 }
+void SongState::SetTempo(int bpm) {
+  const int tempo = TempoFromInfo(bpm);
+  if (tempo == tempo_) return;
+  tempo_ = tempo;
+  for (const auto& listener : tempoListeners_) listener(tempo_);
+}
+
+void SongState::OnTempoChanged(std::function<void(int)> listener) { tempoListeners_.push_back(std::move(listener)); }
 
 void SongState::Reset() {
   AdoptFileName(kUntitledName, NameSource::NewSong);
@@ -53,6 +61,7 @@ void SongState::Reset() {
 void SongState::ResetSound() {
   SetPatch(kDefaultPatch);
   SetTuning(kStandardTuningTag);
+  SetTempo(kDefaultTempo);
   duration_ = kDefaultDuration;
 }
 

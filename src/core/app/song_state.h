@@ -1,8 +1,8 @@
 #pragma once
 // The state of the song being edited, beside its lines: the file it belongs
-// to, its instrument, its tuning, the duration given to new lines, and
-// whether it has changes not yet saved. (The tempo is held by the window's
-// tempo bar.) Whoever shows a part of it registers for its changes.
+// to, its instrument, its tuning, its tempo, the duration given to new lines,
+// and whether it has changes not yet saved. Whoever shows a part of it
+// registers for its changes.
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -44,6 +44,12 @@ class SongState {
   void SetTuning(TuningTag tag);
   void OnTuningChanged(std::function<void(TuningTag)> listener);
 
+  // Beats per minute, kMinTempo to kMaxTempo (kDefaultTempo for a new song).
+  int Tempo() const { return tempo_; }
+  // Takes the tempo into its range; the listeners hear of a change only.
+  void SetTempo(int bpm);
+  void OnTempoChanged(std::function<void(int)> listener);
+
   // The duration code new template lines take (" Q" for every new song).
   const std::string& CurrentDuration() const { return duration_; }
   void SetCurrentDuration(std::string code) { duration_ = std::move(code); }
@@ -53,10 +59,11 @@ class SongState {
   void SetModified(bool modified);
   void OnModifiedChanged(std::function<void(bool)> listener);
 
-  // A new untitled song: default instrument, standard tuning, quarter notes,
-  // nothing to save.
+  // A new untitled song: default instrument, standard tuning, default
+  // tempo, quarter notes, nothing to save.
   void Reset();
-  // The instrument, tuning and duration of a new song; the name is kept.
+  // The instrument, tuning, tempo and duration of a new song; the name is
+  // kept.
   void ResetSound();
 
  private:
@@ -65,17 +72,19 @@ class SongState {
   std::uint8_t patch_ = kDefaultPatch;
   TuningTag tuning_ = kStandardTuningTag;
   StringOffsets offsets_{0, 0, 0, 0, 0, 0};
+  int tempo_ = kDefaultTempo;
   std::string duration_;
   bool modified_ = false;
   std::vector<NameListener> nameListeners_;
   std::vector<std::function<void(std::uint8_t)>> patchListeners_;
   std::vector<std::function<void(TuningTag)>> tuningListeners_;
   std::vector<std::function<void(bool)>> modifiedListeners_;
+  std::vector<std::function<void(int)>> tempoListeners_;
 };
 
 // The instrument program as a song file's info line gives it: its low 8 bits.
 std::uint8_t PatchFromInfo(std::int32_t value);
-// The tempo as the tempo bar holds it: 1 to 500.
+// The tempo as a song file's info line gives it, taken into 1 to 500.
 int TempoFromInfo(std::int32_t value);
 
 }  // namespace strumbly

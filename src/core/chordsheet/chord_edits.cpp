@@ -44,16 +44,6 @@ std::string RenamedLine(std::string_view line, std::string_view name) {
   return std::string(name) + std::string(rest);
 }
 
-std::optional<MarkerPlace> ParseMarkerName(std::string_view name) {
-  const auto s = name.find('s');
-  const auto f = name.find('f');
-  if (s == std::string_view::npos || f == std::string_view::npos) return std::nullopt;
-  const auto string = ReadInteger(name.substr(s + 1, 2));
-  const auto fret = ReadInteger(name.substr(f + 1, 2));
-  if (!string || !fret || *string < 1 || *string > 6 || *fret < 0 || *fret > MaxFret) return std::nullopt;
-  return MarkerPlace{*string, *fret};
-}
-
 std::array<std::uint8_t, 6> SingleNotePitches(int stringIndex, int fret) {
   std::array<std::uint8_t, 6> pitches{SilentPitch, SilentPitch, SilentPitch, SilentPitch, SilentPitch, SilentPitch};
   if (stringIndex >= 0 && stringIndex < 6)

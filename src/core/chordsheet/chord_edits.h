@@ -38,13 +38,6 @@ std::string RetimedLine(std::string_view line, std::string_view code);
 // comma, trimmed.
 std::string RenamedLine(std::string_view line, std::string_view name);
 
-// String number (1..6) and fret (0..18) of a neck marker's name "DOT_s01_f03".
-struct MarkerPlace {
-  int stringNumber = 0;
-  int fret = 0;
-};
-std::optional<MarkerPlace> ParseMarkerName(std::string_view name);
-
 // Six silent pitches but one: the fret's standard pitch on the string.
 std::array<std::uint8_t, 6> SingleNotePitches(int stringIndex, int fret);
 

@@ -4,6 +4,7 @@
 
 #include "core/app/song_file.h"
 #include "core/chordsheet/chord_line.h"
+#include "core/chordsheet/text.h"
 
 namespace strumbly {
 
@@ -15,17 +16,7 @@ char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + '
 
 DictionaryEntries ParseDictionaryText(std::string_view bytes) { return SplitLines(DecodeSongText(bytes)); }
 
-std::string FormatDictionaryText(const DictionaryEntries& entries) {
-  std::size_t size = 0;
-  for (const auto& e : entries) size += e.size() + 2;
-  std::string text;
-  text.reserve(size);
-  for (const auto& e : entries) {
-    text += e;
-    text += "\r\n";
-  }
-  return text;
-}
+std::string FormatDictionaryText(const DictionaryEntries& entries) { return JoinCrLfLines(entries); }
 
 bool DictionaryLess(std::string_view a, std::string_view b) {
   return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {

@@ -110,4 +110,17 @@ std::string DecodeTextLines(std::string_view bytes) {
   return out;
 }
 
+std::string JoinCrLfLines(const std::vector<std::string>& lines, std::string_view head) {
+  std::size_t size = head.size();
+  for (const auto& l : lines) size += l.size() + 2;
+  std::string out;
+  out.reserve(size);
+  out += head;
+  for (const auto& l : lines) {
+    out += l;
+    out += "\r\n";
+  }
+  return out;
+}
+
 }  // namespace strumbly

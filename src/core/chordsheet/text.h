@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace strumbly {
 
@@ -27,5 +28,8 @@ bool IsValidUtf8(std::string_view bytes);
 // its own line, and text that is UTF-8 throughout, or Latin-1 throughout,
 // reads as it always did. Line breaks (CR, LF) are kept as they are.
 std::string DecodeTextLines(std::string_view bytes);
+// The text of a file in the program's line format: head as it is, then
+// every line followed by CR LF.
+std::string JoinCrLfLines(const std::vector<std::string>& lines, std::string_view head = {});
 
 }  // namespace strumbly

@@ -54,6 +54,11 @@ const TuningPreset* FindTuningPreset(TuningTag tag) {
   return nullptr;
 }
 
+std::string TuningCaption(TuningTag tag) {
+  if (const TuningPreset* preset = FindTuningPreset(tag)) return preset->caption;
+  return BuildCustomTuningCaption(NormalizeTuningTag(tag));
+}
+
 std::string TuningStatusText(std::string_view caption) {
   const auto amp = caption.find('&');
   if (amp == std::string_view::npos) return std::string(PrefixChars(caption, 100));

@@ -59,6 +59,10 @@ std::string BuildCustomTuningCaption(TuningTag tag);
 // The preset of the tag (after NormalizeTuningTag), or null for any other.
 const TuningPreset* FindTuningPreset(TuningTag tag);
 
+// The Tuning menu's caption for the tag: its preset's, or for any other the
+// custom caption of its notes, as the user item takes it.
+std::string TuningCaption(TuningTag tag);
+
 // A menu caption as the status bar shows it: the text before the first "&"
 // followed by at most 100 characters after it.
 std::string TuningStatusText(std::string_view caption);

@@ -42,4 +42,37 @@ bool HasChordLine(const ChordList& list, int first, int last) {
   return false;
 }
 
+SongChordListResult BuildSongChordList(const std::vector<std::string>& lines, ChordList& list, SongProduct product) {
+  struct Messages {
+    const char* fix;
+    const char* noChords;
+  };
+  static constexpr Messages kTab{"Fix errors before viewing tab.", "Can't create tab. No chords defined in editor."};
+  static constexpr Messages kMidi{"Fix errors before creating a midi file.",
+                                  "Can't create midi file. No chords defined in editor."};
+  static constexpr Messages kAudio{"Fix errors before creating an audio file.",
+                                   "Can't create audio file. No chords defined in editor."};
+  static constexpr Messages kChordPro{"Fix errors before exporting a ChordPro file.",
+                                      "Can't export ChordPro. No chords defined in editor."};
+  static constexpr Messages kMusicXml{"Fix errors before exporting a MusicXML file.",
+                                      "Can't export MusicXML. No chords defined in editor."};
+  const Messages& m = product == SongProduct::Tab        ? kTab
+                      : product == SongProduct::MidiFile ? kMidi
+                      : product == SongProduct::ChordPro ? kChordPro
+                      : product == SongProduct::MusicXml ? kMusicXml
+                                                         : kAudio;
+  SongChordListResult out;
+  const ChordListResult built = BuildChordList(lines, list);
+  if (!built.ok) {
+    out.ok = false;
+    out.badLine = built.badLine;
+    out.lineError = built.error;
+    out.message = m.fix;
+  } else if (!HasChordLine(list, 0, static_cast<int>(lines.size()) - 1)) {
+    out.ok = false;
+    out.message = m.noChords;
+  }
+  return out;
+}
+
 }  // namespace strumbly

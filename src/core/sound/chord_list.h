@@ -36,6 +36,21 @@ void ComputeDurations(ChordList& list, std::int32_t wholeLength);
 // chord record. An empty range gives false.
 bool HasChordLine(const ChordList& list, int first, int last);
 
+// What a command makes of the whole song; it names the command's messages.
+enum class SongProduct { Tab, MidiFile, AudioFile, ChordPro, MusicXml };
+
+struct SongChordListResult {
+  bool ok = true;
+  int badLine = -1;       // the first line that does not parse; -1 for none
+  std::string lineError;  // the parser's message for that line
+  std::string message;    // the command's own: fix the errors, or no chords
+};
+
+// The chord list of every line, for a command that needs at least one chord:
+// a bad line gives the parser's message and "Fix errors before ...", a song
+// without a chord line "Can't create ... No chords defined in editor.".
+SongChordListResult BuildSongChordList(const std::vector<std::string>& lines, ChordList& list, SongProduct product);
+
 inline bool IsChordEntry(const ChordRecord& r) { return KindOf(r, {}) == RecordKind::Chord; }
 
 }  // namespace strumbly

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "core/chordsheet/text.h"
+
 namespace strumbly {
 
 namespace {
@@ -71,16 +73,6 @@ std::vector<std::string> AsciiTabLines(const TabLayout& layout, const std::strin
   return lines;
 }
 
-std::string AsciiTabFileText(const std::vector<std::string>& lines) {
-  std::size_t size = 0;
-  for (const auto& l : lines) size += l.size() + 2;
-  std::string out;
-  out.reserve(size);
-  for (const auto& l : lines) {
-    out += l;
-    out += "\r\n";
-  }
-  return out;
-}
+std::string AsciiTabFileText(const std::vector<std::string>& lines) { return JoinCrLfLines(lines); }
 
 }  // namespace strumbly

@@ -42,9 +42,6 @@ std::string WithExtension(std::string_view path, std::string_view extension) {
   return std::string(stem) + std::string(extension);
 }
 
-std::string TuningPanelText(TuningTag tag) {
-  if (const TuningPreset* preset = FindTuningPreset(tag)) return TuningStatusText(preset->caption);
-  return TuningStatusText(BuildCustomTuningCaption(NormalizeTuningTag(tag)));
-}
+std::string TuningPanelText(TuningTag tag) { return TuningStatusText(TuningCaption(tag)); }
 
 }  // namespace strumbly

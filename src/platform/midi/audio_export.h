@@ -7,6 +7,7 @@
 #include <functional>
 #include <string>
 
+#include "core/app/song_file.h"
 #include "core/sound/chord_list.h"
 
 namespace strumbly {
@@ -19,7 +20,7 @@ bool AudioFormatForPath(const std::string& path, AudioFileFormat* format);
 
 struct AudioExportJob {
   ChordList chords;                                    // as BuildChordList gives it; durations are worked out here
-  int program = 25;                                    // 0-based General MIDI program
+  int program = kDefaultPatch;                         // 0-based General MIDI program
   int tempo = 120;                                     // quarter notes per minute
   std::array<int, 6> tuningOffsets{0, 0, 0, 0, 0, 0};  // string 1 first
   std::string soundFontSetting;                        // the user's soundfont, empty for the usual

@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "core/app/song_file.h"
 #include "core/sound/midi_message.h"
 
 namespace strumbly {
@@ -30,7 +31,7 @@ class BuiltinSynth {
   // The program is selected on the channel before the synthesizer counts as
   // ready, so the song's first note does not wait for its samples.
   void StartLoading(const std::string& soundFontSetting, int channel = 0, int program = kDefaultProgram);
-  static constexpr int kDefaultProgram = 25;  // a new song's steel string guitar
+  static constexpr int kDefaultProgram = kDefaultPatch;  // a new song's steel string guitar
 
   // Waits until loading has ended (starting it if nobody did; a failed load
   // is not repeated here) and tells whether the synthesizer can sound.

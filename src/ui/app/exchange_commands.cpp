@@ -51,7 +51,7 @@ void Export(TfrmMain& w, const ExportFormat& format) {
     return;
   }
   std::string error;
-  const auto song = MakeExchangeSong(ToStdStrings(w.sheet().Lines()), w.song().FileName(), w.trackbarTempo->value(),
+  const auto song = MakeExchangeSong(ToStdStrings(w.sheet().Lines()), w.song().FileName(), w.song().Tempo(),
                                      w.song().Patch(), w.song().Tuning(), error);
   if (!song) {
     w.ShowError(Q(error));
@@ -130,7 +130,7 @@ void ImportChordPro1Click(TfrmMain& w) {
   // replaced by accident.
   w.songFiles().NewSong();
   w.sheet().SetLines(ToQStrings(sheet.lines));
-  w.trackbarTempo->setValue(TempoFromInfo(sheet.tempo.value_or(kDefaultTempo)));
+  w.song().SetTempo(TempoFromInfo(sheet.tempo.value_or(kDefaultTempo)));
   w.sheet().SetSelection(0, 0);
   w.ShowLine(0);
   w.song().SetModified(true);

@@ -1,6 +1,7 @@
 #include "ui/app/find_dialog.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
@@ -35,11 +36,14 @@ Tfrmfind::Tfrmfind(QPlainTextEdit& editor, QWidget* parent)
   chkWholeWord->setObjectName("chkWholeWord");
   chkMatchCase = new QCheckBox("Match Case", this);
   chkMatchCase->setObjectName("chkMatchCase");
-  btnOK = new QPushButton("OK", this);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, Qt::Vertical, this);
+  btnOK = buttons->button(QDialogButtonBox::Ok);
   btnOK->setObjectName("btnOK");
+  btnOK->setText("OK");
   btnOK->setDefault(true);
-  btnCancel = new QPushButton("Cancel", this);
+  btnCancel = buttons->button(QDialogButtonBox::Cancel);
   btnCancel->setObjectName("btnCancel");
+  btnCancel->setText("Cancel");
 
   grid->addWidget(label, 0, 0);
   grid->addWidget(Edit1, 1, 0);
@@ -47,11 +51,7 @@ Tfrmfind::Tfrmfind(QPlainTextEdit& editor, QWidget* parent)
   options->addWidget(chkWholeWord);
   options->addWidget(chkMatchCase);
   grid->addLayout(options, 2, 0);
-  auto* buttons = new QVBoxLayout;
-  buttons->addWidget(btnOK);
-  buttons->addWidget(btnCancel);
-  buttons->addStretch();
-  grid->addLayout(buttons, 0, 1, 3, 1);
+  grid->addWidget(buttons, 0, 1, 3, 1, Qt::AlignTop);
   grid->setSizeConstraint(QLayout::SetFixedSize);
 
   connect(Edit1, &QLineEdit::textChanged, this, [this](const QString& text) { searchText_ = text; });

@@ -37,61 +37,64 @@ void TfrmMain::BuildMenus() {
   };
 
   File1 = menu("File1", "&File", "File-related operations.");
-  AddItem(File1, "New1", "&New", "Create a new chord list with one initial chord definition.", QKeySequence("Ctrl+N"),
-          [this] { songFiles_->New1Click(); });
-  AddItem(File1, "Open1", "&Open...", "Load an existing chord list.", QKeySequence("Ctrl+O"),
-          [this] { songFiles_->Open1Click(); });
-  AddItem(File1, "Save1", "&Save...", "Save chord list using current file name.", QKeySequence("Ctrl+S"),
-          [this] { songFiles_->Save1Click(); });
-  AddItem(File1, "SaveAs1", "Save &As...", "Save the current chord list with a different file name.",
-          QKeySequence("Ctrl+A"), [this] { songFiles_->SaveAs1Click(); });
+  New1 = AddItem(File1, "New1", "&New", "Create a new chord list with one initial chord definition.",
+                 QKeySequence("Ctrl+N"), [this] { songFiles_->New1Click(); });
+  Open1 = AddItem(File1, "Open1", "&Open...", "Load an existing chord list.", QKeySequence("Ctrl+O"),
+                  [this] { songFiles_->Open1Click(); });
+  Save1 = AddItem(File1, "Save1", "&Save...", "Save chord list using current file name.", QKeySequence("Ctrl+S"),
+                  [this] { songFiles_->Save1Click(); });
+  SaveAs1 = AddItem(File1, "SaveAs1", "Save &As...", "Save the current chord list with a different file name.",
+                    QKeySequence("Ctrl+A"), [this] { songFiles_->SaveAs1Click(); });
   AddExchangeMenus(*this, *File1);
   File1->addSeparator();
-  AddItem(File1, "Print1", "&Print...", "Print text editor contents.", {}, [this] { Print1Click(); });
+  Print1 = AddItem(File1, "Print1", "&Print...", "Print text editor contents.", {}, [this] { Print1Click(); });
   File1->addSeparator();
-  AddItem(File1, "Options1", "S&ettings...", "Change configuration.", {}, [this] { Options1Click(); });
+  Options1 = AddItem(File1, "Options1", "S&ettings...", "Change configuration.", {}, [this] { Options1Click(); });
   File1->addSeparator();
-  AddItem(File1, "Exit1", "E&xit", "Exit Strumbly", {}, [this] { close(); });
-  QAction* sep = File1->addSeparator();
-  sep->setObjectName("FilenameSep");
-  sep->setVisible(false);
+  Exit1 = AddItem(File1, "Exit1", "E&xit", "Exit Strumbly", {}, [this] { close(); });
+  FilenameSep = File1->addSeparator();
+  FilenameSep->setObjectName("FilenameSep");
+  FilenameSep->setVisible(false);
   for (int i = 0; i < kRecentFileCount; ++i) {
     const QString name = QString("mnuFilename%1").arg(i);
-    auto* a = AddItem(File1, name.toLatin1().constData(), name.mid(3), {}, {},
-                      [this, i] { recentFiles_->OpenRecentItem(i); });
-    a->setVisible(false);
+    QAction*& item = mnuFilename[static_cast<std::size_t>(i)];
+    item = AddItem(File1, name.toLatin1().constData(), name.mid(3), {}, {},
+                   [this, i] { recentFiles_->OpenRecentItem(i); });
+    item->setVisible(false);
   }
 
   Edit1 = menu("Edit1", "&Edit", "Chord list editing operations.");
-  AddItem(Edit1, "Undo1", "&Undo", "Undo most recent edit.", QKeySequence("Ctrl+Z"), [this] { Undo1Click(); });
+  Undo1 = AddItem(Edit1, "Undo1", "&Undo", "Undo most recent edit.", QKeySequence("Ctrl+Z"), [this] { Undo1Click(); });
   Edit1->addSeparator();
-  AddItem(Edit1, "Cut1", "Cu&t", "Remove selected text to Clipboard.", QKeySequence("Ctrl+X"), [this] { Cut1Click(); });
-  AddItem(Edit1, "Copy1", "&Copy", "Copy selected text to Clipboard.", QKeySequence("Ctrl+C"),
-          [this] { Copy1Click(); });
-  AddItem(Edit1, "Paste1", "&Paste", "Paste text from Clipboard.", QKeySequence("Ctrl+V"), [this] { Paste1Click(); });
-  AddItem(Edit1, "Delete1", "&Delete", "Delete selected text without writing to Clipboard.", QKeySequence("Ctrl+Del"),
-          [this] { Delete1Click(); });
-  AddItem(Edit1, "SelectAll1", "Select &All", "Select all lines in chord list.", {}, [this] { SelectAll1Click(); });
+  Cut1 = AddItem(Edit1, "Cut1", "Cu&t", "Remove selected text to Clipboard.", QKeySequence("Ctrl+X"),
+                 [this] { Cut1Click(); });
+  Copy1 = AddItem(Edit1, "Copy1", "&Copy", "Copy selected text to Clipboard.", QKeySequence("Ctrl+C"),
+                  [this] { Copy1Click(); });
+  Paste1 = AddItem(Edit1, "Paste1", "&Paste", "Paste text from Clipboard.", QKeySequence("Ctrl+V"),
+                   [this] { Paste1Click(); });
+  Delete1 = AddItem(Edit1, "Delete1", "&Delete", "Delete selected text without writing to Clipboard.",
+                    QKeySequence("Ctrl+Del"), [this] { Delete1Click(); });
+  SelectAll1 =
+      AddItem(Edit1, "SelectAll1", "Select &All", "Select all lines in chord list.", {}, [this] { SelectAll1Click(); });
   Edit1->addSeparator();
-  AddItem(Edit1, "Find1", "&Find...", "Find a text string.", QKeySequence("Ctrl+F"), [this] { Find1Click(); });
-  AddItem(Edit1, "FindNext1", "Find &Next", "Find next occurrence of string.", QKeySequence("F3"),
-          [this] { FindNext1Click(); });
-  connect(Edit1, &QMenu::aboutToShow, this, &TfrmMain::UpdateEditMenu);
+  Find1 = AddItem(Edit1, "Find1", "&Find...", "Find a text string.", QKeySequence("Ctrl+F"), [this] { Find1Click(); });
+  FindNext1 = AddItem(Edit1, "FindNext1", "Find &Next", "Find next occurrence of string.", QKeySequence("F3"),
+                      [this] { FindNext1Click(); });
 
-  AddItem(mnuEditorPopUp, "Cut2", "Cut", {}, {}, [this] { Cut1Click(); });
-  AddItem(mnuEditorPopUp, "Copy2", "Copy", {}, {}, [this] { Copy1Click(); });
-  AddItem(mnuEditorPopUp, "Paste2", "Paste", {}, {}, [this] { Paste1Click(); });
-  connect(mnuEditorPopUp, &QMenu::aboutToShow, this, &TfrmMain::UpdateEditMenu);
+  Cut2 = AddItem(mnuEditorPopUp, "Cut2", "Cut", {}, {}, [this] { Cut1Click(); });
+  Copy2 = AddItem(mnuEditorPopUp, "Copy2", "Copy", {}, {}, [this] { Copy1Click(); });
+  Paste2 = AddItem(mnuEditorPopUp, "Paste2", "Paste", {}, {}, [this] { Paste1Click(); });
   // The editor's other clipboard keys run the same commands.
-  action("Cut1")->setShortcuts({QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")});
-  action("Copy1")->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")});
-  action("Paste1")->setShortcuts({QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")});
+  Cut1->setShortcuts({QKeySequence("Ctrl+X"), QKeySequence("Shift+Del")});
+  Copy1->setShortcuts({QKeySequence("Ctrl+C"), QKeySequence("Ctrl+Ins")});
+  Paste1->setShortcuts({QKeySequence("Ctrl+V"), QKeySequence("Shift+Ins")});
 
   PlayChords1 = menu("PlayChords1", "&Play", "Play chords.");
-  AddItem(PlayChords1, "Start1", "&Start", "Start playing.", QKeySequence("F2"), [this] { player_->PlayOrStop(); });
-  AddItem(PlayChords1, "Stop1", "&Stop", "Stop Playing.", QKeySequence("F2"), [this] {
-    player_->PlayOrStop();
-  })->setVisible(false);
+  Start1 =
+      AddItem(PlayChords1, "Start1", "&Start", "Start playing.", QKeySequence("F2"), [this] { player_->PlayOrStop(); });
+  Stop1 =
+      AddItem(PlayChords1, "Stop1", "&Stop", "Stop Playing.", QKeySequence("F2"), [this] { player_->PlayOrStop(); });
+  Stop1->setVisible(false);
 
   Instrument1 = menu("Instrument1", "&Instrument", "Additional guitar sounds.");
   instrumentMenu_ = new InstrumentMenu(Instrument1);
@@ -101,10 +104,11 @@ void TfrmMain::BuildMenus() {
   BuildSpecialMenu();
 
   Help1 = menu("Help1", "&Help", "Help menu.");
-  AddItem(Help1, "Contents1", "&Contents", "Main help page.", QKeySequence("F1"), [this] { Contents1Click(); });
-  AddItem(Help1, "Topics1", "&Topics", "Topic list.", {}, [this] { Topics1Click(); });
+  Contents1 =
+      AddItem(Help1, "Contents1", "&Contents", "Main help page.", QKeySequence("F1"), [this] { Contents1Click(); });
+  Topics1 = AddItem(Help1, "Topics1", "&Topics", "Topic list.", {}, [this] { Topics1Click(); });
   Help1->addSeparator();
-  AddItem(Help1, "About1", "&About...", "About this program.", {}, [this] { About1Click(); });
+  About1 = AddItem(Help1, "About1", "&About...", "About this program.", {}, [this] { About1Click(); });
 }
 
 }  // namespace strumbly

@@ -4,7 +4,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
@@ -39,14 +38,19 @@
 #include "ui/app/small_windows.h"
 #include "ui/app/song_files.h"
 #include "ui/app/song_recovery.h"
+#include "ui/chordsheet/chord_commands.h"
 #include "ui/chordsheet/dictionary_box.h"
+#include "ui/chordsheet/dictionary_commands.h"
+#include "ui/chordsheet/edit_menu.h"
 #include "ui/fit_to_screen.h"
+#include "ui/guitar/neck_commands.h"
 #include "ui/guitar/neck_view.h"
 #include "ui/guitar/tuning_menu.h"
 #include "ui/qt_text.h"
 #include "ui/radio_group.h"
 #include "ui/sound/instrument_menu.h"
 #include "ui/sound/player.h"
+#include "ui/status_hints_off.h"
 #include "ui/tab/tab_commands.h"
 #include "ui/tab/tab_info_window.h"
 #include "ui/tab/tab_window.h"
@@ -75,7 +79,7 @@ TfrmMain::~TfrmMain() = default;
 void TfrmMain::CreateParts(MidiOutputService* device) {
   Player::Controls controls{
       [this] { return rdoPlayOptions->itemIndex(); },
-      [this] { return trackbarTempo->value(); },
+      [this] { return song_.Tempo(); },
       [this] { return chkLoop->isChecked(); },
       [this] { return chkTrace->isChecked(); },
   };
@@ -83,14 +87,12 @@ void TfrmMain::CreateParts(MidiOutputService* device) {
                                      device ? *device : static_cast<MidiOutputService&>(SystemMidiOutput::Instance()),
                                      std::move(controls));
   songFiles_ = std::make_unique<SongFiles>(
-      this, *sheet_, song_, settings_, [this](const std::string& d) { SetLastDir(d); }, *trackbarTempo, *tuningMenu_);
+      this, *sheet_, song_, settings_, [this](const std::string& d) { SetLastDir(d); }, *tuningMenu_);
   CreateTabCommands();
-  CreateDictionary();
-  recovery_ = new SongRecovery(this, *sheet_, song_, *trackbarTempo, *songFiles_);
-  recentFiles_ = std::make_unique<RecentFilesMenu>(
-      this, action("FilenameSep"),
-      std::array<QAction*, kRecentFileCount>{action("mnuFilename0"), action("mnuFilename1"), action("mnuFilename2")},
-      settings_, song_, *songFiles_);
+  CreateEditingParts();
+  recovery_ = new SongRecovery(this, *sheet_, song_, *songFiles_);
+  static_assert(std::tuple_size_v<decltype(mnuFilename)> == kRecentFileCount);
+  recentFiles_ = std::make_unique<RecentFilesMenu>(this, FilenameSep, mnuFilename, settings_, song_, *songFiles_);
   droppedFiles_ = std::make_unique<DroppedFiles>(song_, *songFiles_, *player_);
   // Files dropped anywhere on the window open as songs, on the editor too.
   droppedFiles_->Watch(this);
@@ -112,7 +114,7 @@ void TfrmMain::ConnectParts() {
   song_.OnPatchChanged([this](std::uint8_t) { recovery_->Changed(); });
   song_.OnTuningChanged([this](TuningTag) { recovery_->Changed(); });
   connect(RichEdit1, &QPlainTextEdit::textChanged, recovery_, &SongRecovery::Changed);
-  connect(trackbarTempo, &QSlider::valueChanged, recovery_, &SongRecovery::Changed);
+  song_.OnTempoChanged([this](int) { recovery_->Changed(); });
   connect(recovery_, &SongRecovery::recovered, this, [this](int line) { ShowLine(line); });
 
   connect(player_.get(), &Player::playingChanged, this,
@@ -156,13 +158,9 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
           [this](int key) { RunCommand([this, key] { RichEdit1KeyUp(key); }); });
   connect(RichEdit1, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& p) { mnuEditorPopUp->popup(RichEdit1->viewport()->mapToGlobal(p)); });
-  // The Edit items' enabling is kept current, so their shortcuts follow it.
-  connect(RichEdit1, &QPlainTextEdit::selectionChanged, this, &TfrmMain::UpdateEditMenu);
-  connect(RichEdit1, &QPlainTextEdit::undoAvailable, this, &TfrmMain::UpdateEditMenu);
-  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &TfrmMain::UpdateEditMenu);
-  UpdateEditMenu();
-  ConnectEditingCommands();
-  ConnectNeckCommands();
+  editMenu_->Connect();
+  chordCommands_->Connect();
+  neckCommands_->Connect();
   ConnectPlayControls();
   ConnectParts();
 
@@ -170,7 +168,7 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   WriteStartupFileAssociation();
   recentFiles_->UpdateRecentMenu();
   player_->SetExternalMidiMode(settings_.ExternalMIDI);
-  LoadDictionary();
+  dictionaryCommands_->Load();
   ApplyNeckSettings();
   tuningMenu_->SetUserItem(Q(settings_.MenuTuningName), settings_.MenuTuningTag);
   instrumentMenu_->SetUserItem(Q(settings_.MenuPatchName), settings_.MenuPatchTag);
@@ -180,7 +178,13 @@ void TfrmMain::FormCreate(const QStringList& arguments) {
   // load on first use.)
   if (!qEnvironmentVariableIsSet(kNoPreloadVariable))
     BuiltinSynth::Instance().StartLoading(settings_.SoundFont, settings_.Channel, song_.Patch());
-  connect(trackbarTempo, &QSlider::valueChanged, this, [this](int) { song_.SetModified(true); });
+  // The tempo bar shows the song's tempo, and moving it sets the tempo.
+  trackbarTempo->setValue(song_.Tempo());
+  song_.OnTempoChanged([this](int bpm) { trackbarTempo->setValue(bpm); });
+  connect(trackbarTempo, &QSlider::valueChanged, this, [this](int v) {
+    song_.SetTempo(v);
+    song_.SetModified(true);
+  });
 
   songFiles_->NewSong();
   OpenArgumentSong(arguments);
@@ -265,9 +269,10 @@ void TfrmMain::CreateOtherWindows() {
 
 void TfrmMain::Options1Click() {
   if (!frmOptions) return;
-  statusHintsEnabled_ = false;
-  dialogs().Exec(*frmOptions);
-  statusHintsEnabled_ = true;
+  {
+    const StatusHintsOff hintsOff([this](bool on) { statusHintsEnabled_ = on; });
+    dialogs().Exec(*frmOptions);
+  }
   RefreshCurrentLine();  // new marker colours and shapes show at once
   FocusEditor();
 }
@@ -278,7 +283,7 @@ void TfrmMain::Options1Click() {
 void TfrmMain::ApplySettings(const OptionsChanges& changes) {
   // A failure here is reported; the rest still applies.
   if (settings_.Associate) RunCommand([] { AssociateSongFiles(); });
-  dictionary_->setSorted(settings_.SortDictionary);
+  dictionary().setSorted(settings_.SortDictionary);
   ApplyNeckSettings();
   if (changes.patchChanged) {
     instrumentMenu_->SetUserItem(Q(settings_.MenuPatchName), settings_.MenuPatchTag);
@@ -370,13 +375,6 @@ void TfrmMain::RunCommand(const std::function<void()>& command) {
   } catch (const std::exception& e) {
     ShowError(QString::fromLocal8Bit(e.what()));
   }
-}
-
-std::string TfrmMain::ParseChordLine(int n, bool showMessage, ChordRecord& record) {
-  lblChordName->clear();
-  const std::string error = ParseChordText(sheet_->Line(n).toStdString(), n, record);
-  if (showMessage && !error.empty()) ShowError(Q(error));
-  return error;
 }
 
 bool TfrmMain::ShowLine(int n) {
@@ -479,7 +477,7 @@ void TfrmMain::FormClose() {
     recovery_->Forget();
   else
     recovery_->Flush();
-  SaveDictionary();
+  dictionaryCommands_->Save();
   player_->CloseMidiPort();
   // Settings are written last; a failure is reported and the exit goes on.
   settings_.Patch = song_.Patch();

@@ -29,6 +29,10 @@ class QSpinBox;
 namespace strumbly {
 
 class AboutSound;
+class ChordCommands;
+class DictionaryCommands;
+class EditMenu;
+class NeckCommands;
 class DroppedFiles;
 class InstrumentMenu;
 class MidiOutputService;
@@ -104,7 +108,7 @@ class TfrmMain : public QMainWindow {
   void TuningMenuClicked(QAction* item);
   void NylonStringAcoustic1Click(QAction* item);
 
-  // --- editing commands -----------------------------------------------------
+  // --- editing commands (in ChordCommands and NeckCommands) -------------------
   void SetStringFret(int n, int s, int f);
   void InsertTemplateLine(const QString& name);
   void FillBlankLine(int n);
@@ -115,7 +119,6 @@ class TfrmMain : public QMainWindow {
   void btnDeleteClick();
   void btnShiftLeftClick();
   void btnShiftRightClick();
-  void DurationButtonClick(QObject* button);  // the seven note-value buttons
   void chkDottedClick();
   void edtNameExit();  // Rename, when the name box loses the focus
   // A mouse button pressed and released on a neck marker.
@@ -125,7 +128,7 @@ class TfrmMain : public QMainWindow {
   // --- chord dictionary ---------------------------------------------------------
   void InsertDictionaryChord(const QString& line);
   void ReplaceDictionary();  // the list becomes the song's chord lines
-  DictionaryBox& dictionary() { return *dictionary_; }
+  DictionaryBox& dictionary();
 
   // --- the Special menu ---------------------------------------------------------
   void Tab1Click();
@@ -201,6 +204,38 @@ class TfrmMain : public QMainWindow {
   QMenu* Special1 = nullptr;
   QMenu* Help1 = nullptr;
 
+  // Menu items.
+  QAction* New1 = nullptr;
+  QAction* Open1 = nullptr;
+  QAction* Save1 = nullptr;
+  QAction* SaveAs1 = nullptr;
+  QAction* Print1 = nullptr;
+  QAction* Options1 = nullptr;
+  QAction* Exit1 = nullptr;
+  QAction* FilenameSep = nullptr;
+  std::array<QAction*, 3> mnuFilename{};  // mnuFilename0 .. mnuFilename2
+  QAction* Undo1 = nullptr;
+  QAction* Cut1 = nullptr;
+  QAction* Copy1 = nullptr;
+  QAction* Paste1 = nullptr;
+  QAction* Delete1 = nullptr;
+  QAction* SelectAll1 = nullptr;
+  QAction* Find1 = nullptr;
+  QAction* FindNext1 = nullptr;
+  QAction* Cut2 = nullptr;  // the editor's popup menu
+  QAction* Copy2 = nullptr;
+  QAction* Paste2 = nullptr;
+  QAction* Start1 = nullptr;
+  QAction* Stop1 = nullptr;
+  QAction* Tab1 = nullptr;
+  QAction* ASCIItab1 = nullptr;
+  QAction* SaveAsMidiFile1 = nullptr;
+  QAction* AudioFile1 = nullptr;
+  QAction* NameChord1 = nullptr;
+  QAction* Contents1 = nullptr;
+  QAction* Topics1 = nullptr;
+  QAction* About1 = nullptr;
+
   // Other windows, created after this one.
   TfrmAbout* frmAbout = nullptr;
   TfrmNoSoundMessage* frmNoSoundMessage = nullptr;
@@ -210,6 +245,8 @@ class TfrmMain : public QMainWindow {
   QList<QWidget*> otherWindows;
   THelpWindow* helpWindow = nullptr;
 
+  // A menu item found by its object name, for tests and scripts; the
+  // window's own code uses the members above.
   QAction* action(const char* objectName) const;
 
  protected:
@@ -239,9 +276,6 @@ class TfrmMain : public QMainWindow {
   // chordsheet/dictionary_commands.cpp.
   void CreateTabCommands();
   TabSongInput SongForTab() const;
-  void CreateDictionary();
-  void LoadDictionary();
-  void SaveDictionary();
 
   // The parts and how the window follows them, in main_window.cpp.
   void CreateParts(MidiOutputService* device);
@@ -252,7 +286,9 @@ class TfrmMain : public QMainWindow {
   void ShowTuning(TuningTag tag);
   void ShowPatch(std::uint8_t patch);
 
-  // The Edit menu and the editor, in chordsheet/edit_menu.cpp.
+  // The editing parts, in main_commands.cpp with the window's names of
+  // their commands.
+  void CreateEditingParts();
   void UpdateEditMenu();
   void Undo1Click();
   void Cut1Click();
@@ -264,11 +300,6 @@ class TfrmMain : public QMainWindow {
   void CursorPlaysHook(int key);
   void OnHint(const QString& hint);
   void ShowWindowTitle(const QString& songName);
-
-  // Editing and the neck, in chordsheet/chord_commands.cpp and guitar/neck_commands.cpp.
-  void ConnectEditingCommands();
-  void ConnectNeckCommands();
-  void ShiftChord(int step);
   void FocusEditor();
   // Runs an editing command as one step of the editor's undo.
   void RunEdit(const std::function<void()>& command);
@@ -287,19 +318,21 @@ class TfrmMain : public QMainWindow {
   bool askBeforeClosing_ = true;
   std::unique_ptr<SettingsStore> store_;
   std::unique_ptr<ChordSheet> sheet_;
+  // The editing parts go with the window's members, before the controls,
+  // so the controls' last focus changes reach nothing.
+  std::unique_ptr<ChordCommands> chordCommands_;
+  std::unique_ptr<NeckCommands> neckCommands_;
+  std::unique_ptr<EditMenu> editMenu_;
+  std::unique_ptr<DictionaryCommands> dictionaryCommands_;
   TuningMenu* tuningMenu_ = nullptr;          // lives with its menu
   InstrumentMenu* instrumentMenu_ = nullptr;  // lives with its menu
   std::unique_ptr<Player> player_;
   std::unique_ptr<SongFiles> songFiles_;
   std::unique_ptr<TabCommands> tabCommands_;
-  SongRecovery* recovery_ = nullptr;     // lives with the window
-  DictionaryBox* dictionary_ = nullptr;  // lives with the window
+  SongRecovery* recovery_ = nullptr;  // lives with the window
   std::unique_ptr<RecentFilesMenu> recentFiles_;
   std::unique_ptr<DroppedFiles> droppedFiles_;
   std::unique_ptr<AboutSound> aboutSound_;
-  // Renames when edtName loses the focus; it goes with the window's members,
-  // before the controls, so the controls' last focus changes reach nothing.
-  std::unique_ptr<QObject> nameWatcher_;
 };
 
 }  // namespace strumbly

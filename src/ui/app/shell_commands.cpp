@@ -9,6 +9,7 @@
 #include "ui/app/help_window.h"
 #include "ui/app/main_window.h"
 #include "ui/qt_text.h"
+#include "ui/status_hints_off.h"
 
 namespace strumbly {
 
@@ -24,9 +25,8 @@ void TfrmMain::Print1Click() {
 
 void TfrmMain::About1Click() {
   if (!frmAbout) return;
-  statusHintsEnabled_ = false;
+  const StatusHintsOff hintsOff([this](bool on) { statusHintsEnabled_ = on; });
   dialogs().Exec(*frmAbout);
-  statusHintsEnabled_ = true;
 }
 
 void TfrmMain::ShowHelpContext(int context) {

@@ -2,7 +2,6 @@
 
 #include <QFileInfo>
 #include <QProgressDialog>
-#include <QSlider>
 #include <QTextDocument>
 
 #include "core/app/song_names.h"
@@ -12,6 +11,7 @@
 #include "ui/chordsheet/chord_sheet.h"
 #include "ui/guitar/tuning_menu.h"
 #include "ui/qt_text.h"
+#include "ui/replace_question.h"
 
 namespace strumbly {
 
@@ -29,13 +29,12 @@ FileDialogOptions SongDialogOptions(const QString& title, const Settings& settin
 }  // namespace
 
 SongFiles::SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, const Settings& settings,
-                     std::function<void(const std::string& folder)> setLastDir, QSlider& tempo, TuningMenu& tuningMenu)
+                     std::function<void(const std::string& folder)> setLastDir, TuningMenu& tuningMenu)
     : dialogParent_(dialogParent),
       sheet_(sheet),
       song_(song),
       settings_(settings),
       setLastDir_(std::move(setLastDir)),
-      tempo_(tempo),
       tuningMenu_(tuningMenu) {
   // A song that takes a name by any other way (a new or recovered song)
   // has not been seen on disk under it.
@@ -67,7 +66,6 @@ void SongFiles::NewSong() {
 
 void SongFiles::ResetSongState() {
   emit songReset();
-  tempo_.setValue(kDefaultTempo);
   song_.ResetSound();
   song_.SetModified(false);
 }
@@ -84,7 +82,7 @@ void SongFiles::LoadSongText(const SongText& text, std::unique_ptr<QTextDocument
     tuningMenu_.AdoptSongTuning(*text.tuning);
     song_.SetTuning(*text.tuning);
   }
-  if (text.tempo) tempo_.setValue(TempoFromInfo(*text.tempo));
+  if (text.tempo) song_.SetTempo(TempoFromInfo(*text.tempo));
 }
 
 std::unique_ptr<QTextDocument> SongFiles::MakeLargeSong(const SongText& text, const QString& path) {
@@ -136,7 +134,7 @@ void SongFiles::RecoverSong(RecoveredSong song) {
 
 void SongFiles::WriteSong(const QString& path) {
   BusyCursor busy;
-  WriteFileSafely(path, FormatSongFile(ToStdStrings(sheet_.Lines()), song_.Patch(), song_.Tuning(), tempo_.value()));
+  WriteFileSafely(path, FormatSongFile(ToStdStrings(sheet_.Lines()), song_.Patch(), song_.Tuning(), song_.Tempo()));
 }
 
 bool SongFiles::SaveSong() {
@@ -214,11 +212,7 @@ bool SongFiles::SaveAs1Click() {
   const QString name = Q(WithSongExtension(S(chosen)));
   // The dialog asked about the name as typed; a different song file that
   // the new extension names would be replaced unasked.
-  if (name != chosen && QFileInfo::exists(name) &&
-      dialogs().Message(dialogParent_, MessageKind::Warning,
-                        QString("%1 already exists.\nDo you want to replace it?").arg(name),
-                        MessageButtons::YesNo) != MessageResult::Yes)
-    return false;
+  if (!MayReplaceRenamed(dialogParent_, chosen, name)) return false;
   if (!MayReplace(name)) return false;
   // The song takes the new name only once it is written there.
   WriteSong(name);

@@ -15,7 +15,6 @@
 #include "core/app/song_state.h"
 #include "platform/song_io.h"
 
-class QSlider;
 class QTextDocument;
 class QWidget;
 
@@ -33,10 +32,10 @@ class SongFiles : public QObject {
   // How long such a loading runs before its progress shows.
   void SetProgressDelay(int ms) { progressDelayMs_ = ms; }
 
-  // The tempo bar holds the song's tempo; everything must outlive this.
-  // setLastDir takes the folder of a song opened or saved through a dialog.
+  // Everything must outlive this. setLastDir takes the folder of a song
+  // opened or saved through a dialog.
   SongFiles(QWidget* dialogParent, ChordSheet& sheet, SongState& song, const Settings& settings,
-            std::function<void(const std::string& folder)> setLastDir, QSlider& tempo, TuningMenu& tuningMenu);
+            std::function<void(const std::string& folder)> setLastDir, TuningMenu& tuningMenu);
 
   // Empties the editor and starts an untitled song.
   void NewSong();
@@ -90,7 +89,6 @@ class SongFiles : public QObject {
   SongState& song_;
   const Settings& settings_;
   std::function<void(const std::string& folder)> setLastDir_;
-  QSlider& tempo_;
   TuningMenu& tuningMenu_;
   int progressDelayMs_ = 500;
   // The song's file as it was seen last; empty path when the song has not

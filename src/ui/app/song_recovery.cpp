@@ -1,7 +1,6 @@
 #include "ui/app/song_recovery.h"
 
 #include <QFileInfo>
-#include <QSlider>
 #include <algorithm>
 #include <cstdio>
 
@@ -15,14 +14,8 @@
 
 namespace strumbly {
 
-SongRecovery::SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song, QSlider& tempo,
-                           SongFiles& songFiles)
-    : QObject(dialogParent),
-      dialogParent_(dialogParent),
-      sheet_(sheet),
-      song_(song),
-      tempo_(tempo),
-      songFiles_(songFiles) {
+SongRecovery::SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song, SongFiles& songFiles)
+    : QObject(dialogParent), dialogParent_(dialogParent), sheet_(sheet), song_(song), songFiles_(songFiles) {
   timer_.setSingleShot(true);
   timer_.setInterval(kDelayMs);
   connect(&timer_, &QTimer::timeout, this, &SongRecovery::Flush);
@@ -44,7 +37,7 @@ void SongRecovery::Flush() {
   r.fileName = song_.FileName();
   r.patch = song_.Patch();
   r.tuning = song_.Tuning();
-  r.tempo = tempo_.value();
+  r.tempo = song_.Tempo();
   r.duration = song_.CurrentDuration();
   r.currentLine = sheet_.CurrentLine();
   r.lines = ToStdStrings(sheet_.Lines());

@@ -8,7 +8,6 @@
 
 #include "platform/recovery_store.h"
 
-class QSlider;
 class QWidget;
 
 namespace strumbly {
@@ -24,7 +23,7 @@ class SongRecovery : public QObject {
   static constexpr int kDelayMs = 2000;
 
   // The song goes back into the editor through songFiles.
-  SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song, QSlider& tempo, SongFiles& songFiles);
+  SongRecovery(QWidget* dialogParent, ChordSheet& sheet, SongState& song, SongFiles& songFiles);
 
   // The song changed: it is written within kDelayMs.
   void Changed();
@@ -47,7 +46,6 @@ class SongRecovery : public QObject {
   QWidget* dialogParent_;
   ChordSheet& sheet_;
   SongState& song_;
-  QSlider& tempo_;
   SongFiles& songFiles_;
   RecoveryStore store_;
   QTimer timer_;

@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QProgressDialog>
-#include <QSlider>
 
 #include "core/app/song_names.h"
 #include "core/chordsheet/chord_edits.h"
@@ -24,19 +23,19 @@ namespace strumbly {
 
 void TfrmMain::BuildSpecialMenu() {
   auto add = [this](const TabMenuItem& item, void (TfrmMain::*handler)()) {
-    AddItem(Special1, item.objectName, item.caption, item.hint, QKeySequence(item.shortcut), [this, handler] {
+    return AddItem(Special1, item.objectName, item.caption, item.hint, QKeySequence(item.shortcut), [this, handler] {
       (this->*handler)();
       FocusEditor();
     });
   };
-  add(kTabMenuItem, &TfrmMain::Tab1Click);
-  add(kAsciiTabMenuItem, &TfrmMain::ASCIItab1Click);
-  add(kMidiFileMenuItem, &TfrmMain::SaveAsMidiFile1Click);
-  AddItem(Special1, "AudioFile1", "A&udio File...", "Create an audio file (WAV, FLAC or Ogg) of the song.",
-          QKeySequence("Shift+F6"), [this] { AudioFile1Click(); });
+  Tab1 = add(kTabMenuItem, &TfrmMain::Tab1Click);
+  ASCIItab1 = add(kAsciiTabMenuItem, &TfrmMain::ASCIItab1Click);
+  SaveAsMidiFile1 = add(kMidiFileMenuItem, &TfrmMain::SaveAsMidiFile1Click);
+  AudioFile1 = AddItem(Special1, "AudioFile1", "A&udio File...", "Create an audio file (WAV, FLAC or Ogg) of the song.",
+                       QKeySequence("Shift+F6"), [this] { AudioFile1Click(); });
   Special1->addSeparator();
-  AddItem(Special1, "NameChord1", "&Name Chord", "Name the current chord from its notes.", QKeySequence("F7"),
-          [this] { RunEdit([this] { NameChord1Click(); }); });
+  NameChord1 = AddItem(Special1, "NameChord1", "&Name Chord", "Name the current chord from its notes.",
+                       QKeySequence("F7"), [this] { RunEdit([this] { NameChord1Click(); }); });
 }
 
 void TfrmMain::CreateTabCommands() {
@@ -46,7 +45,7 @@ void TfrmMain::CreateTabCommands() {
                       [this](bool on) { statusHintsEnabled_ = on; }, [this](const std::string& d) { SetLastDir(d); }});
   // The title prompt proposes the name of the song's file once it has one.
   song_.OnFileNameAdopted([this](const std::string& path, NameSource source) {
-    if (source != NameSource::NewSong) tabCommands_->frmGetTabInfo().edtTitle->setText(Q(TitleOf(path)));
+    if (source != NameSource::NewSong) tabCommands_->ProposeTitle(TitleOf(path));
   });
 }
 
@@ -55,9 +54,9 @@ TabSongInput TfrmMain::SongForTab() const {
   s.lines = ToStdStrings(sheet_->Lines());
   s.fileName = song_.FileName();
   s.patch = song_.Patch();
-  s.tempo = trackbarTempo->value();
+  s.tempo = song_.Tempo();
   s.tuningOffsets = song_.Offsets();
-  s.tuningText = S(StatusPanel(1));
+  s.tuningText = TuningStatusText(TuningCaption(song_.Tuning()));
   return s;
 }
 
@@ -86,7 +85,7 @@ void TfrmMain::AudioFile1Click() {
   AudioExportJob job;
   job.chords = player_->chordList();
   job.program = song_.Patch() & 0x7F;
-  job.tempo = trackbarTempo->value();
+  job.tempo = song_.Tempo();
   job.tuningOffsets = song_.Offsets();
   job.soundFontSetting = settings_.SoundFont;
   job.path = S(chosen);

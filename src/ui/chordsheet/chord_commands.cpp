@@ -1,18 +1,21 @@
 // The chord editing commands of the edit buttons and the name box. Each is
 // one step of the editor's undo.
+#include "ui/chordsheet/chord_commands.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "core/app/song_state.h"
 #include "core/chordsheet/chord_edits.h"
 #include "core/chordsheet/text.h"
 #include "platform/dialogs.h"
-#include "ui/app/main_window.h"
+#include "ui/chordsheet/chord_sheet.h"
 #include "ui/chordsheet/note_value_buttons.h"
 #include "ui/qt_text.h"
-#include "ui/sound/player.h"
 
 namespace strumbly {
 
@@ -35,78 +38,98 @@ class FocusOutWatcher : public QObject {
 
 }  // namespace
 
-void TfrmMain::ConnectEditingCommands() {
-  auto on = [this](QPushButton* b, void (TfrmMain::*handler)()) {
+ChordCommands::ChordCommands(ChordSheet& sheet, SongState& song, ChordCommandControls controls, ChordCommandHooks hooks,
+                             QObject* parent)
+    : QObject(parent), sheet_(sheet), song_(song), controls_(controls), hooks_(std::move(hooks)) {}
+
+ChordCommands::~ChordCommands() = default;
+
+void ChordCommands::Connect() {
+  auto on = [this](QPushButton* b, void (ChordCommands::*handler)()) {
     connect(b, &QPushButton::clicked, this, [this, handler] { RunEdit([this, handler] { (this->*handler)(); }); });
   };
-  on(btnNewChord, &TfrmMain::btnNewChordClick);
-  on(btnRest, &TfrmMain::btnRestClick);
-  on(btnDup, &TfrmMain::btnDupClick);
-  on(btnClear, &TfrmMain::btnClearClick);
-  on(btnDelete, &TfrmMain::btnDeleteClick);
-  on(btnShiftLeft, &TfrmMain::btnShiftLeftClick);
-  on(btnShiftRight, &TfrmMain::btnShiftRightClick);
-  for (QPushButton* b : durationButtons)
-    connect(b, &QPushButton::clicked, this, [this, b] { RunEdit([this, b] { DurationButtonClick(b); }); });
-  connect(chkDotted, &QCheckBox::clicked, this, [this] { chkDottedClick(); });
-  nameWatcher_ = std::make_unique<FocusOutWatcher>([this] { RunEdit([this] { edtNameExit(); }); });
-  edtName->installEventFilter(nameWatcher_.get());
+  on(controls_.newChord, &ChordCommands::NewChord);
+  on(controls_.rest, &ChordCommands::Rest);
+  on(controls_.duplicate, &ChordCommands::Duplicate);
+  on(controls_.clear, &ChordCommands::Clear);
+  on(controls_.remove, &ChordCommands::Delete);
+  on(controls_.shiftLeft, &ChordCommands::ShiftLeft);
+  on(controls_.shiftRight, &ChordCommands::ShiftRight);
+  for (std::size_t i = 0; i < controls_.durations.size(); ++i) {
+    const char letter = kNoteValueButtons[i].letter;
+    connect(controls_.durations[i], &QPushButton::clicked, this,
+            [this, letter] { RunEdit([this, letter] { SetDuration(letter); }); });
+  }
+  connect(controls_.dotted, &QCheckBox::clicked, this, [this] { DottedClicked(); });
+  nameWatcher_ = std::make_unique<FocusOutWatcher>([this] { RunEdit([this] { Rename(hooks_.nameLine()); }); });
+  controls_.name->installEventFilter(nameWatcher_.get());
   // Enter renames as leaving the box does.
-  connect(edtName, &QLineEdit::returnPressed, this, [this] { RunEdit([this] { edtNameExit(); }); });
+  connect(controls_.name, &QLineEdit::returnPressed, this, [this] { RunEdit([this] { Rename(hooks_.nameLine()); }); });
 }
 
-void TfrmMain::FocusEditor() { RichEdit1->setFocus(); }
+std::string ChordCommands::ParseChordLine(int n, bool showMessage, ChordRecord& record) {
+  controls_.chordName->clear();
+  const std::string error = ParseChordText(sheet_.Line(n).toStdString(), n, record);
+  if (showMessage && !error.empty()) hooks_.showError(Q(error));
+  return error;
+}
 
-void TfrmMain::RunEdit(const std::function<void()>& command) {
-  ChordSheet::EditBlock oneStep(*sheet_);
-  RunCommand(command);
+void ChordCommands::FocusEditor() { sheet_.editor()->setFocus(); }
+
+void ChordCommands::Preview(const std::array<std::uint8_t, 6>& pitches) const {
+  if (hooks_.preview) hooks_.preview(pitches);
+}
+
+void ChordCommands::RunEdit(const std::function<void()>& command) {
+  ChordSheet::EditBlock oneStep(sheet_);
+  hooks_.run(command);
 }
 
 // --- line operations ------------------------------------------------------
 
-void TfrmMain::SetStringFret(int n, int s, int f) {
+void ChordCommands::SetStringFret(int n, int s, int f) {
   ChordRecord r;
   const std::string error = ParseChordLine(n, true, r);
   if (KindOf(r, error) != RecordKind::Chord) return;
   SetFret(r, s, f);
-  sheet_->ReplaceLine(n, Q(FormatChordLine(r)));
+  sheet_.ReplaceLine(n, Q(FormatChordLine(r)));
   ShowLine(n);
 }
 
-void TfrmMain::InsertTemplateLine(const QString& name) {
+void ChordCommands::InsertTemplateLine(const QString& name) {
   const QString text = Q(TemplateLine(name.toStdString(), song_.CurrentDuration()));
-  int p = sheet_->CurrentLine();
-  if (p != sheet_->LineCount()) ++p;
-  sheet_->InsertLine(p, text);
-  sheet_->SelectLine(p, true);
+  int p = sheet_.CurrentLine();
+  if (p != sheet_.LineCount()) ++p;
+  sheet_.InsertLine(p, text);
+  sheet_.SelectLine(p, true);
   ShowLine(p);
   FocusEditor();
 }
 
-void TfrmMain::FillBlankLine(int n) {
-  sheet_->ReplaceLine(n, Q(TemplateLine("Chord", song_.CurrentDuration())));
-  sheet_->SelectLine(n, true);
+void ChordCommands::FillBlankLine(int n) {
+  sheet_.ReplaceLine(n, Q(TemplateLine("Chord", song_.CurrentDuration())));
+  sheet_.SelectLine(n, true);
   ShowLine(n);
   FocusEditor();
 }
 
 // --- edit buttons -----------------------------------------------------------
 
-void TfrmMain::btnNewChordClick() {
-  const int current = sheet_->CurrentLine();
-  if (current == sheet_->LineCount()) {
-    sheet_->AddLine("");
-    ShowLine(sheet_->LineCount());
-    sheet_->SelectLine(sheet_->LineCount(), true);
+void ChordCommands::NewChord() {
+  const int current = sheet_.CurrentLine();
+  if (current == sheet_.LineCount()) {
+    sheet_.AddLine("");
+    ShowLine(sheet_.LineCount());
+    sheet_.SelectLine(sheet_.LineCount(), true);
   } else {
-    sheet_->InsertLine(current + 1, "");
-    sheet_->SelectLine(current + 1, false);
+    sheet_.InsertLine(current + 1, "");
+    sheet_.SelectLine(current + 1, false);
     ShowLine(current + 1);
   }
   FocusEditor();
 }
 
-void TfrmMain::btnRestClick() { InsertTemplateLine("Rest"); }
+void ChordCommands::Rest() { InsertTemplateLine("Rest"); }
 
 namespace {
 bool IsCommentOrBlank(const QString& line) {
@@ -115,45 +138,45 @@ bool IsCommentOrBlank(const QString& line) {
 }
 }  // namespace
 
-void TfrmMain::btnDupClick() {
-  const int n = sheet_->CurrentLine();
-  const QString text = sheet_->Line(n);
+void ChordCommands::Duplicate() {
+  const int n = sheet_.CurrentLine();
+  const QString text = sheet_.Line(n);
   if (IsCommentOrBlank(text)) return;
   ChordRecord r;
   if (!ParseChordLine(n, true, r).empty()) {
     FocusEditor();
     return;
   }
-  sheet_->InsertLine(n, text);
-  sheet_->SelectLine(sheet_->CurrentLine(), true);
-  player_->PreviewChord(r.Pitches);
-  lblChordName->setText(Q(r.Name));  // the parse cleared it; the chord is still shown
-  sheet_->SelectLine(sheet_->CurrentLine(), true);
+  sheet_.InsertLine(n, text);
+  sheet_.SelectLine(sheet_.CurrentLine(), true);
+  Preview(r.Pitches);
+  controls_.chordName->setText(Q(r.Name));  // the parse cleared it; the chord is still shown
+  sheet_.SelectLine(sheet_.CurrentLine(), true);
   FocusEditor();
 }
 
-void TfrmMain::btnClearClick() {
-  const int n = sheet_->CurrentLine();
-  if (!IsCommentOrBlank(sheet_->Line(n))) {
+void ChordCommands::Clear() {
+  const int n = sheet_.CurrentLine();
+  if (!IsCommentOrBlank(sheet_.Line(n))) {
     for (int s = 0; s < 6; ++s) SetStringFret(n, s, NotPlayed);
     ShowLine(n);
   }
   FocusEditor();
 }
 
-void TfrmMain::btnDeleteClick() {
-  sheet_->DeleteLine(sheet_->CurrentLine());
-  ShowLine(sheet_->CurrentLine());
+void ChordCommands::Delete() {
+  sheet_.DeleteLine(sheet_.CurrentLine());
+  ShowLine(sheet_.CurrentLine());
   FocusEditor();
 }
 
-void TfrmMain::btnShiftLeftClick() { ShiftChord(-1); }
-void TfrmMain::btnShiftRightClick() { ShiftChord(+1); }
+void ChordCommands::ShiftLeft() { ShiftChord(-1); }
+void ChordCommands::ShiftRight() { ShiftChord(+1); }
 
 // Transposes the current chord one fret and sounds the result.
-void TfrmMain::ShiftChord(int step) {
-  const int n = sheet_->CurrentLine();
-  if (IsCommentOrBlank(sheet_->Line(n))) return;
+void ChordCommands::ShiftChord(int step) {
+  const int n = sheet_.CurrentLine();
+  if (IsCommentOrBlank(sheet_.Line(n))) return;
   ChordRecord r;
   if (!ParseChordLine(n, false, r).empty()) return;
   const auto shifted = ShiftedFrets(r.Frets, step);
@@ -161,19 +184,15 @@ void TfrmMain::ShiftChord(int step) {
     if (r.Frets[static_cast<std::size_t>(s)] != NotPlayed) SetStringFret(n, s, shifted[static_cast<std::size_t>(s)]);
   // The chord as it now stands sounds on the current instrument.
   ChordRecord now;
-  if (ParseChordLine(n, true, now).empty()) player_->PreviewChord(now.Pitches);
+  if (ParseChordLine(n, true, now).empty()) Preview(now.Pitches);
   ShowLine(n);
   FocusEditor();
 }
 
-void TfrmMain::DurationButtonClick(QObject* button) {
-  char letter = 0;
-  for (const auto& b : kNoteValueButtons)
-    if (button->objectName() == b.name) letter = b.letter;
-  if (letter == 0) return;
-  const std::string code = DurationCode(letter, chkDotted->isChecked());
+void ChordCommands::SetDuration(char letter) {
+  const std::string code = DurationCode(letter, controls_.dotted->isChecked());
   song_.SetCurrentDuration(code);
-  const int n = sheet_->CurrentLine();
+  const int n = sheet_.CurrentLine();
   ChordRecord r;
   const std::string error = ParseChordLine(n, false, r);
   if (!error.empty()) {
@@ -181,14 +200,14 @@ void TfrmMain::DurationButtonClick(QObject* button) {
     return;
   }
   if (KindOf(r, error) != RecordKind::Chord) return;
-  sheet_->ReplaceLine(n, Q(RetimedLine(sheet_->Line(n).toStdString(), code)));
+  sheet_.ReplaceLine(n, Q(RetimedLine(sheet_.Line(n).toStdString(), code)));
   FocusEditor();
 }
 
-void TfrmMain::chkDottedClick() { FocusEditor(); }
+void ChordCommands::DottedClicked() { FocusEditor(); }
 
-void TfrmMain::edtNameExit() {
-  const int n = edtNameTag;
+void ChordCommands::Rename(int n) {
+  QLineEdit* nameBox = controls_.name;
   ChordRecord r;
   const std::string error = ParseChordLine(n, false, r);
   if (!error.empty()) {
@@ -196,21 +215,21 @@ void TfrmMain::edtNameExit() {
     return;
   }
   if (KindOf(r, error) != RecordKind::Chord) {
-    edtName->clear();
+    nameBox->clear();
     return;
   }
-  const QString name = edtName->text();
+  const QString name = nameBox->text();
   // A comma would end the name and break the line into too many fields.
   if (name.contains(',')) {
-    dialogs().Message(this, MessageKind::Warning, kNameCommaMessage, MessageButtons::Ok);
-    edtName->setText(Q(r.Name));
-    lblChordName->setText(Q(r.Name));
+    dialogs().Message(sheet_.editor()->window(), MessageKind::Warning, kNameCommaMessage, MessageButtons::Ok);
+    nameBox->setText(Q(r.Name));
+    controls_.chordName->setText(Q(r.Name));
     return;
   }
   if (!IsBlank(name.toStdString())) {
-    const QString renamed = Q(RenamedLine(sheet_->Line(n).toStdString(), name.toStdString()));
-    if (renamed != sheet_->Line(n)) sheet_->ReplaceLine(n, renamed);
-    lblChordName->setText(name);
+    const QString renamed = Q(RenamedLine(sheet_.Line(n).toStdString(), name.toStdString()));
+    if (renamed != sheet_.Line(n)) sheet_.ReplaceLine(n, renamed);
+    controls_.chordName->setText(name);
   }
   FocusEditor();
 }

@@ -1,77 +1,94 @@
 // The Edit menu, the editor's popup menu and the editor's key hook.
+#include "ui/chordsheet/edit_menu.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
-#include <QMenu>
+#include <QPlainTextEdit>
 
 #include "core/chordsheet/text.h"
-#include "ui/app/main_window.h"
-#include "ui/sound/player.h"
+#include "ui/chordsheet/chord_commands.h"
+#include "ui/chordsheet/chord_sheet.h"
 
 namespace strumbly {
 
-void TfrmMain::UpdateEditMenu() {
-  const bool selected = RichEdit1->textCursor().hasSelection();
+EditMenu::EditMenu(ChordSheet& sheet, ChordCommands& edits, const Settings& settings, EditMenuActions actions,
+                   EditMenuHooks hooks, QObject* parent)
+    : QObject(parent), sheet_(sheet), edits_(edits), settings_(settings), actions_(actions), hooks_(std::move(hooks)) {}
+
+void EditMenu::Connect() {
+  QPlainTextEdit* editor = sheet_.editor();
+  connect(editor, &QPlainTextEdit::selectionChanged, this, &EditMenu::Update);
+  connect(editor, &QPlainTextEdit::undoAvailable, this, &EditMenu::Update);
+  connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &EditMenu::Update);
+  Update();
+}
+
+void EditMenu::Update() {
+  QPlainTextEdit* editor = sheet_.editor();
+  const bool selected = editor->textCursor().hasSelection();
   const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
-  action("Undo1")->setEnabled(RichEdit1->document()->isUndoAvailable());
-  for (const char* name : {"Copy1", "Cut1", "Delete1", "Copy2", "Cut2"}) action(name)->setEnabled(selected);
-  for (const char* name : {"Paste1", "Paste2"}) action(name)->setEnabled(clipboardText);
+  actions_.undo->setEnabled(editor->document()->isUndoAvailable());
+  for (QAction* a : {actions_.copy, actions_.cut, actions_.remove, actions_.popupCopy, actions_.popupCut})
+    a->setEnabled(selected);
+  for (QAction* a : {actions_.paste, actions_.popupPaste}) a->setEnabled(clipboardText);
 }
 
-void TfrmMain::Undo1Click() {
-  RichEdit1->undo();
-  ShowLine(sheet_->CurrentLine());
-  RichEdit1->setFocus();
+void EditMenu::Undo() {
+  sheet_.editor()->undo();
+  edits_.ShowLine(sheet_.CurrentLine());
+  sheet_.editor()->setFocus();
 }
 
-void TfrmMain::Cut1Click() {
-  RichEdit1->cut();
-  ShowLine(sheet_->CurrentLine());
-  RichEdit1->setFocus();
+void EditMenu::Cut() {
+  sheet_.editor()->cut();
+  edits_.ShowLine(sheet_.CurrentLine());
+  sheet_.editor()->setFocus();
 }
 
-void TfrmMain::Copy1Click() {
-  RichEdit1->copy();
-  RichEdit1->setFocus();
+void EditMenu::Copy() {
+  sheet_.editor()->copy();
+  sheet_.editor()->setFocus();
 }
 
 // The clipboard text goes in front of the selection; nothing is replaced.
-void TfrmMain::Paste1Click() {
-  QTextCursor c = RichEdit1->textCursor();
+void EditMenu::Paste() {
+  QPlainTextEdit* editor = sheet_.editor();
+  QTextCursor c = editor->textCursor();
   c.setPosition(c.selectionStart());
-  RichEdit1->setTextCursor(c);
-  RichEdit1->insertPlainText(QApplication::clipboard()->text());
-  RichEdit1->setFocus();
+  editor->setTextCursor(c);
+  editor->insertPlainText(QApplication::clipboard()->text());
+  editor->setFocus();
 }
 
-void TfrmMain::Delete1Click() {
-  RichEdit1->textCursor().removeSelectedText();
-  ShowLine(sheet_->CurrentLine());
-  RichEdit1->setFocus();
+void EditMenu::Delete() {
+  sheet_.editor()->textCursor().removeSelectedText();
+  edits_.ShowLine(sheet_.CurrentLine());
+  sheet_.editor()->setFocus();
 }
 
-void TfrmMain::SelectAll1Click() {
-  RichEdit1->selectAll();
-  RichEdit1->setFocus();
+void EditMenu::SelectAll() {
+  sheet_.editor()->selectAll();
+  sheet_.editor()->setFocus();
 }
 
-void TfrmMain::RichEdit1KeyUp(int key) {
-  RefreshCurrentLine();
-  CursorPlaysHook(key);
+void EditMenu::KeyUp(int key) {
+  hooks_.refreshCurrentLine();
+  CursorPlays(key);
 }
 
 // With "Cursor up/down plays chords" on, Up and Down sound the chord reached.
-void TfrmMain::CursorPlaysHook(int key) {
-  if (IsPlaying() || !settings_.CursorPlays || (key != Qt::Key_Up && key != Qt::Key_Down)) return;
-  const int n = sheet_->CurrentLine();
-  ShowLine(n);
-  const std::string text = sheet_->Line(n).toStdString();
+void EditMenu::CursorPlays(int key) {
+  if (hooks_.isPlaying() || !settings_.CursorPlays || (key != Qt::Key_Up && key != Qt::Key_Down)) return;
+  const int n = sheet_.CurrentLine();
+  edits_.ShowLine(n);
+  const std::string text = sheet_.Line(n).toStdString();
   if (IsCommentLine(text) || IsBlank(text)) return;
   ChordRecord r;
-  if (!ParseChordLine(n, true, r).empty()) return;
-  player_->PreviewChord(r.Pitches);
-  lblChordName->setText(QString::fromStdString(r.Name));
+  if (!edits_.ParseChordLine(n, true, r).empty()) return;
+  edits_.Preview(r.Pitches);
+  edits_.ChordNameLabel().setText(QString::fromStdString(r.Name));
 }
 
 }  // namespace strumbly

@@ -1,64 +1,65 @@
-// The neck of the main window: its settings and what a click on it does.
-#include <QLabel>
+// The neck: its settings and what a click on it does.
+#include "ui/guitar/neck_commands.h"
+
+#include <QPlainTextEdit>
 
 #include "core/chordsheet/chord_edits.h"
 #include "core/chordsheet/text.h"
-#include "ui/app/main_window.h"
+#include "ui/chordsheet/chord_commands.h"
+#include "ui/chordsheet/chord_sheet.h"
 #include "ui/guitar/neck_marker.h"
 #include "ui/guitar/neck_view.h"
-#include "ui/sound/player.h"
 
 namespace strumbly {
 
-void TfrmMain::ConnectNeckCommands() {
-  connect(neckView, &NeckView::markerPressed, this, [this](NeckMarker* marker, Qt::MouseButton button) {
-    RunEdit([=, this] { Shape1MouseDown(marker, button); });
+NeckCommands::NeckCommands(NeckView& neck, ChordSheet& sheet, ChordCommands& edits, NeckCommandHooks hooks,
+                           QObject* parent)
+    : QObject(parent), neck_(neck), sheet_(sheet), edits_(edits), hooks_(std::move(hooks)) {}
+
+void NeckCommands::Connect() {
+  connect(&neck_, &NeckView::markerPressed, this, [this](NeckMarker* marker, Qt::MouseButton button) {
+    edits_.RunEdit([=, this] { MarkerPressed(marker, button); });
   });
-  connect(neckView, &NeckView::markerReleased, this, [this](NeckMarker* marker, Qt::MouseButton button) {
-    RunCommand([=, this] { Shape1MouseUp(marker, button); });
+  connect(&neck_, &NeckView::markerReleased, this, [this](NeckMarker* marker, Qt::MouseButton button) {
+    hooks_.run([=, this] { MarkerReleased(marker, button); });
   });
 }
 
-void TfrmMain::ShowStringMarker(int stringIndex, int fret) { neckView->ShowStringMarker(stringIndex, fret); }
-
-void TfrmMain::ShowChordOnNeck(const std::array<std::int32_t, 6>& frets) { neckView->ShowChordOnNeck(frets); }
-
-void TfrmMain::ApplyNeckSettings() {
-  neckView->SetMarkerColor(static_cast<std::uint32_t>(settings_.MarkerColor));
-  neckView->SetMarkerShape(settings_.MarkerShape);
-  neckView->SetChordNameVisible(settings_.ShowChordName);
-  neckView->SetFretNumbersVisible(settings_.ShowFretNumbers);
+void NeckCommands::ApplySettings(const Settings& settings) {
+  neck_.SetMarkerColor(static_cast<std::uint32_t>(settings.MarkerColor));
+  neck_.SetMarkerShape(settings.MarkerShape);
+  neck_.SetChordNameVisible(settings.ShowChordName);
+  neck_.SetFretNumbersVisible(settings.ShowFretNumbers);
 }
 
 // --- the neck ------------------------------------------------------------------
 
-void TfrmMain::Shape1MouseDown(NeckMarker* marker, Qt::MouseButton button) {
-  if (IsPlaying() || button == Qt::RightButton) return;
+void NeckCommands::MarkerPressed(NeckMarker* marker, Qt::MouseButton button) {
+  if (hooks_.isPlaying() || button == Qt::RightButton) return;
   const bool wasShowing = marker->IsFilled();
-  const auto place = ParseMarkerName(marker->objectName().toStdString());
-  if (!place) return;
-  const int s = place->stringNumber - 1;
-  const int fret = place->fret;
+  const int s = marker->StringNumber() - 1;
+  const int fret = marker->Fret();
+  if (s < 0 || s > 5 || fret < 0 || fret > MaxFret) return;
 
   // The current line must be able to take a note.
   ChordRecord r;
-  const int current = sheet_->CurrentLine();
-  if (IsCommentLine(sheet_->Line(current).toStdString()) || !ParseChordLine(current, false, r).empty())
-    InsertTemplateLine("Chord");
-  if (IsBlank(sheet_->Line(sheet_->CurrentLine()).toStdString())) FillBlankLine(sheet_->CurrentLine());
+  const int current = sheet_.CurrentLine();
+  if (IsCommentLine(sheet_.Line(current).toStdString()) || !edits_.ParseChordLine(current, false, r).empty())
+    edits_.InsertTemplateLine("Chord");
+  if (IsBlank(sheet_.Line(sheet_.CurrentLine()).toStdString())) edits_.FillBlankLine(sheet_.CurrentLine());
 
-  neckView->FillMarker(marker);
-  player_->ClearStop();
-  if (button == Qt::LeftButton) player_->PreviewChord(SingleNotePitches(s, fret));
+  neck_.FillMarker(marker);
+  if (hooks_.clearStop) hooks_.clearStop();
+  if (button == Qt::LeftButton) edits_.Preview(SingleNotePitches(s, fret));
 
-  const int n = sheet_->CurrentLine();
-  if (ParseChordLine(n, false, r).empty()) {
-    if (button == Qt::LeftButton) SetStringFret(n, s, fret);
-    if (wasShowing) SetStringFret(n, s, NotPlayed);
+  const int n = sheet_.CurrentLine();
+  if (edits_.ParseChordLine(n, false, r).empty()) {
+    if (button == Qt::LeftButton) edits_.SetStringFret(n, s, fret);
+    if (wasShowing) edits_.SetStringFret(n, s, NotPlayed);
   }
 }
 
 // The editor shows its changed line at once.
-void TfrmMain::Shape1MouseUp(NeckMarker*, Qt::MouseButton) { RichEdit1->viewport()->repaint(); }
+void NeckCommands::MarkerReleased(NeckMarker*, Qt::MouseButton) { sheet_.editor()->viewport()->repaint(); }
 
 }  // namespace strumbly

@@ -9,16 +9,12 @@
 #include "platform/dialogs.h"
 #include "platform/song_io.h"
 #include "ui/busy_cursor.h"
+#include "ui/qt_text.h"
+#include "ui/status_hints_off.h"
 #include "ui/tab/tab_info_window.h"
 #include "ui/tab/tab_window.h"
 
 namespace strumbly {
-
-namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-}  // namespace
 
 TabCommands::TabCommands(QWidget* parent, const Settings& settings, TabCommandHooks hooks)
     : parent_(parent), settings_(settings), hooks_(std::move(hooks)) {}
@@ -41,6 +37,8 @@ TfrmGetTabInfo& TabCommands::frmGetTabInfo() {
   return *frmGetTabInfo_;
 }
 
+void TabCommands::ProposeTitle(const std::string& title) { frmGetTabInfo().SetTitles(title, std::nullopt); }
+
 void TabCommands::Error(const QString& text) {
   dialogs().Message(parent_, MessageKind::Error, text, MessageButtons::Ok);
 }
@@ -48,18 +46,21 @@ void TabCommands::Error(const QString& text) {
 namespace {
 
 // Builds the chord list; on a bad line shows the parser's message, selects
-// the line and shows the command's own message.
-bool BuildSongChordList(const TabSongInput& song, ChordList& list, const char* fixMessage, QWidget* parent,
-                        const TabCommandHooks& hooks) {
-  ChordListResult result;
+// the line and shows the command's own message; a song without chords is
+// reported.
+bool SongChordList(const TabSongInput& song, ChordList& list, SongProduct product, QWidget* parent,
+                   const TabCommandHooks& hooks) {
+  SongChordListResult result;
   {
     BusyCursor busy;
-    result = BuildChordList(song.lines, list);
+    result = BuildSongChordList(song.lines, list, product);
   }
   if (result.ok) return true;
-  dialogs().Message(parent, MessageKind::Error, Q(result.error), MessageButtons::Ok);
-  if (hooks.selectLine) hooks.selectLine(result.badLine);
-  dialogs().Message(parent, MessageKind::Error, fixMessage, MessageButtons::Ok);
+  if (result.badLine >= 0) {
+    dialogs().Message(parent, MessageKind::Error, Q(result.lineError), MessageButtons::Ok);
+    if (hooks.selectLine) hooks.selectLine(result.badLine);
+  }
+  dialogs().Message(parent, MessageKind::Error, Q(result.message), MessageButtons::Ok);
   return false;
 }
 
@@ -70,18 +71,8 @@ void TabCommands::ShowAsciiTab(const TabSongInput& song) { ShowTablature(song, t
 
 void TabCommands::ShowTablature(const TabSongInput& song, bool ascii) {
   TabSource source;
-  if (!BuildSongChordList(song, source.chordList, "Fix errors before viewing tab.", parent_, hooks_)) return;
-  if (!HasChordLine(source.chordList, 0, static_cast<int>(song.lines.size()) - 1)) {
-    Error("Can't create tab. No chords defined in editor.");
-    return;
-  }
-  if (hooks_.setStatusHints) hooks_.setStatusHints(false);
-  struct HintsBack {
-    const TabCommandHooks& hooks;
-    ~HintsBack() {
-      if (hooks.setStatusHints) hooks.setStatusHints(true);
-    }
-  } hintsBack{hooks_};
+  if (!SongChordList(song, source.chordList, SongProduct::Tab, parent_, hooks_)) return;
+  const StatusHintsOff hintsOff(hooks_.setStatusHints);
 
   source.lines = song.lines;
   source.fileName = song.fileName;
@@ -93,8 +84,8 @@ void TabCommands::ShowTablature(const TabSongInput& song, bool ascii) {
     prompt.Preload(song.lines, song.fileName);
     if (dialogs().Exec(prompt) != QDialog::Accepted) return;
     source.prompted = true;
-    source.title = prompt.edtTitle->text().toStdString();
-    source.subtitle = prompt.edtBy->text().toStdString();
+    source.title = prompt.Title();
+    source.subtitle = prompt.Subtitle();
   }
   TfrmTab& window = frmTab();
   window.Open(ascii ? TabMode::Ascii : TabMode::Graphic, std::move(source));
@@ -105,11 +96,7 @@ void TabCommands::ShowTablature(const TabSongInput& song, bool ascii) {
 
 void TabCommands::SaveAsMidiFile(const TabSongInput& song) {
   ChordList list;
-  if (!BuildSongChordList(song, list, "Fix errors before creating a midi file.", parent_, hooks_)) return;
-  if (!HasChordLine(list, 0, static_cast<int>(song.lines.size()) - 1)) {
-    Error("Can't create midi file. No chords defined in editor.");
-    return;
-  }
+  if (!SongChordList(song, list, SongProduct::MidiFile, parent_, hooks_)) return;
   ComputeDurations(list, TicksPerWholeNote);
 
   FileDialogOptions o;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/app/settings.h"
+#include "core/app/song_file.h"
 #include "core/guitar/tuning.h"
 
 class QWidget;
@@ -23,10 +24,10 @@ class TfrmGetTabInfo;
 struct TabSongInput {
   std::vector<std::string> lines;  // the editor's lines
   std::string fileName;            // CurrentFileName
-  int patch = 25;                  // CurrentPatch
-  int tempo = 120;                 // the tempo bar's position
+  int patch = kDefaultPatch;       // CurrentPatch
+  int tempo = kDefaultTempo;       // beats per minute
   StringOffsets tuningOffsets{};   // TuningOffsets of the current tuning
-  std::string tuningText;          // the tuning status panel's text
+  std::string tuningText;          // the tuning as the status bar names it
 };
 
 struct TabCommandHooks {
@@ -63,6 +64,9 @@ class TabCommands {
   void ShowTab(const TabSongInput& song);         // Tab1Click
   void ShowAsciiTab(const TabSongInput& song);    // ASCIItab1Click
   void SaveAsMidiFile(const TabSongInput& song);  // SaveAsMidiFile1Click
+
+  // The title the prompt proposes until the user types another.
+  void ProposeTitle(const std::string& title);
 
   // The windows, created on first use.
   TfrmTab& frmTab();

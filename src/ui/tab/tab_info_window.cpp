@@ -1,7 +1,7 @@
 #include "ui/tab/tab_info_window.h"
 
+#include <QDialogButtonBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -51,38 +51,44 @@ TfrmGetTabInfo::TfrmGetTabInfo(QWidget* parent) : QDialog(parent) {
   edtBy->setToolTip(kSubHint);
   Label2->setBuddy(edtBy);
 
-  btnOK = new QPushButton("OK", this);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  btnOK = buttons->button(QDialogButtonBox::Ok);
   btnOK->setObjectName("btnOK");
+  btnOK->setText("OK");
   btnOK->setDefault(true);
-  btnCancel = new QPushButton("Cancel", this);
+  btnCancel = buttons->button(QDialogButtonBox::Cancel);
   btnCancel->setObjectName("btnCancel");
-  connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
-  connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+  btnCancel->setText("Cancel");
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* fields = new QGridLayout;
   fields->addWidget(Label1, 0, 0);
   fields->addWidget(edtTitle, 0, 1);
   fields->addWidget(Label2, 1, 0);
   fields->addWidget(edtBy, 1, 1);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(btnOK);
-  buttons->addWidget(btnCancel);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(Label3);
   layout->addWidget(Label4);
   layout->addLayout(fields);
-  layout->addLayout(buttons);
+  layout->addWidget(buttons);
   resize(420, 190);
 }
 
 void TfrmGetTabInfo::Preload(const std::vector<std::string>& lines, const std::string& songFileName) {
   std::string title = FindTabTitle(lines);
   if (title.empty()) title = TitleOf(songFileName);
-  edtTitle->setText(QString::fromStdString(title));
-  edtBy->setText(QString::fromStdString(FindTabSubtitle(lines)));
+  SetTitles(title, FindTabSubtitle(lines));
   edtTitle->setFocus();
   edtTitle->selectAll();
 }
+
+void TfrmGetTabInfo::SetTitles(const std::string& title, const std::optional<std::string>& subtitle) {
+  edtTitle->setText(QString::fromStdString(title));
+  if (subtitle) edtBy->setText(QString::fromStdString(*subtitle));
+}
+
+std::string TfrmGetTabInfo::Title() const { return edtTitle->text().toStdString(); }
+std::string TfrmGetTabInfo::Subtitle() const { return edtBy->text().toStdString(); }
 
 }  // namespace strumbly

@@ -18,13 +18,12 @@
 #include "platform/printing/tab_printing.h"
 #include "platform/song_io.h"
 #include "ui/qt_text.h"
+#include "ui/replace_question.h"
 #include "ui/tab/tab_paint_box.h"
 
 namespace strumbly {
 
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QFont MonospaceFont() {
   QFont f("DejaVu Sans Mono");
@@ -218,10 +217,7 @@ void TfrmTab::btnSaveClick() {
   if (chosen.isEmpty()) return;
   // Whatever was typed, the file is a .tab file.
   const QString name = Q(WithExtension(chosen.toStdString(), ".tab"));
-  if (name != chosen && QFileInfo::exists(name) &&
-      dialogs().Message(this, MessageKind::Warning, QString("%1 already exists.\nDo you want to replace it?").arg(name),
-                        MessageButtons::YesNo) != MessageResult::Yes)
-    return;
+  if (!MayReplaceRenamed(this, chosen, name)) return;
   try {
     WriteFileSafely(name, AsciiTabFileText(AsciiLines()));
   } catch (const CommandError&) {

@@ -45,14 +45,29 @@ TEST(SongState, ResetGivesTheNewSongDefaultsAndNothingToSave) {
   song.SetPatch(30);
   song.SetTuning(335553);
   song.SetCurrentDuration(" .E");
+  song.SetTempo(200);
   song.SetModified(true);
   song.Reset();
+  EXPECT_EQ(song.Tempo(), kDefaultTempo);
   EXPECT_EQ(song.FileName(), kUntitledName);
   EXPECT_EQ(song.Patch(), kDefaultPatch);
   EXPECT_EQ(song.Tuning(), kStandardTuningTag);
   EXPECT_EQ(song.CurrentDuration(), " Q");
   EXPECT_FALSE(song.Modified());
   EXPECT_EQ(patches, (std::vector<int>{30, kDefaultPatch}));
+}
+
+TEST(SongState, TempoStaysInRangeAndListenersHearChangesOnly) {
+  SongState song;
+  std::vector<int> heard;
+  song.OnTempoChanged([&](int bpm) { heard.push_back(bpm); });
+  song.SetTempo(kDefaultTempo);
+  song.SetTempo(90);
+  song.SetTempo(90);
+  song.SetTempo(0);
+  song.SetTempo(9000);
+  EXPECT_EQ(song.Tempo(), 500);
+  EXPECT_EQ(heard, (std::vector<int>{90, 1, 500}));
 }
 
 }  // namespace

@@ -60,18 +60,7 @@ TEST(ChordEdits, RenamingKeepsTheFretsAndTakesTheNameAsTyped) {
   EXPECT_EQ(ParseChordText(seven, 4, r), "Line 5    Number not allowed for chord name.");
 }
 
-TEST(ChordEdits, MarkerNamesAndSingleNotes) {
-  auto p = ParseMarkerName("DOT_s01_f03");
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->stringNumber, 1);
-  EXPECT_EQ(p->fret, 3);
-  p = ParseMarkerName("DOT_s06_f18");
-  ASSERT_TRUE(p);
-  EXPECT_EQ(p->stringNumber, 6);
-  EXPECT_EQ(p->fret, 18);
-  EXPECT_FALSE(ParseMarkerName("DOT_s07_f00"));
-  EXPECT_FALSE(ParseMarkerName("DOT_s01_f19"));
-  EXPECT_FALSE(ParseMarkerName("shpNeckRect"));
+TEST(ChordEdits, SingleNotes) {
   EXPECT_EQ(SingleNotePitches(0, 3), (std::array<std::uint8_t, 6>{67, 255, 255, 255, 255, 255}));
   EXPECT_EQ(SingleNotePitches(5, 0), (std::array<std::uint8_t, 6>{255, 255, 255, 255, 255, 40}));
 }

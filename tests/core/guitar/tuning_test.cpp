@@ -55,6 +55,10 @@ TEST(Tuning, CustomCaptionNamesStringSixFirst) {
   EXPECT_EQ(BuildCustomTuningCaption(505555), "&Custom Tuning - E ? D G B E");
   EXPECT_EQ(BuildCustomTuningCaption(355433), "&Custom Tuning - D A D F# A D");
   EXPECT_EQ(BuildCustomTuningCaption(kDefaultUserTuningTag), kDefaultUserTuningCaption);
+  // The menu's caption: a preset's own, any other tag's notes.
+  EXPECT_EQ(TuningCaption(355433), "&D Major Tuning - D A D F# A D");
+  EXPECT_EQ(TuningCaption(-7), "&Standard Tuning - E A D G B E");
+  EXPECT_EQ(TuningCaption(133565), kDefaultUserTuningCaption);
   // Every preset's own caption lists the same notes.
   for (const auto& preset : kTuningPresets) {
     const std::string notes = BuildCustomTuningCaption(preset.tag).substr(17);

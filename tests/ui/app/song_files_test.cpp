@@ -11,6 +11,7 @@
 
 #include "support/main_window_fixture.h"
 #include "support/test_files.h"
+#include "ui/tab/tab_window.h"
 
 using namespace strumbly;
 using strumbly::test::kCMajor;
@@ -70,6 +71,7 @@ TEST_F(SongFilesTest, SavedSongOpensWithItsLinesInstrumentTuningAndTempo) {
   EXPECT_EQ(w.sheet().Lines(), QStringList({"* Title: Blues", kCMajor, "", "G, 3, 2, 0, 0, 0, 3, .E"}));
   EXPECT_EQ(w.song().Patch(), 33);
   EXPECT_EQ(w.song().Tuning(), 355433);
+  EXPECT_EQ(w.song().Tempo(), 96);
   EXPECT_EQ(w.trackbarTempo->value(), 96);
   EXPECT_EQ(w.spnTempo->value(), 96);
   EXPECT_EQ(Q(w.song().CurrentDuration()), " Q");
@@ -79,6 +81,11 @@ TEST_F(SongFilesTest, SavedSongOpensWithItsLinesInstrumentTuningAndTempo) {
   EXPECT_EQ(w.lblChordName->text(), "No Chord  -  Comment Line");
   EXPECT_FALSE(w.song().Modified());
   EXPECT_EQ(w.RichEdit1->document()->isUndoAvailable(), false);
+
+  // The tempo bar shows the song's tempo, whoever sets it.
+  w.song().SetTempo(200);
+  EXPECT_EQ(w.trackbarTempo->value(), 200);
+  EXPECT_EQ(w.spnTempo->value(), 200);
 }
 
 TEST_F(SongFilesTest, OpenAndSaveDialogsUseTheSongFilterAndTheLastFolder) {
@@ -482,6 +489,18 @@ TEST_F(SongFilesTest, TheTuningOfASong) {
   EXPECT_EQ(w.tuningMenu().UserItem()->text(), "&Custom Tuning - E ? D G B E");
   EXPECT_EQ(w.tuningMenu().UserItem()->data().toInt(), 505555);
   EXPECT_EQ(w.StatusPanel(1), "Custom Tuning - E ? D G B E");
+  // The tablature names the tuning as the status bar does.
+  std::vector<std::string> tab;
+  dialogs->onExec = [&](QDialog& d) {
+    if (auto* t = qobject_cast<TfrmTab*>(&d)) tab = t->AsciiLines();
+  };
+  w.settings().TabPrompt = false;
+  w.sheet().SetLines({kCMajor});
+  w.action("ASCIItab1")->trigger();
+  ASSERT_GT(tab.size(), 2u);
+  EXPECT_EQ(tab[1], "Custom Tuning - E ? D G B E");
+  dialogs->onExec = nullptr;
+  w.song().SetModified(false);
   EXPECT_EQ(w.settings().MenuTuningTag, 133565);  // the stored user tuning stays
   EXPECT_FALSE(w.song().Modified());
 

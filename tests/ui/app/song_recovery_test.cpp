@@ -103,9 +103,9 @@ TEST_F(RecoveryTest, ASongOnTheCommandLineAndALeftOverSongStayApart) {
   EXPECT_EQ(test::ReadFileBytes(blues), bluesBytes);
   EXPECT_EQ(test::ReadFileBytes(campfire), campfireBytes);
   // Each path once, the recovered song's first.
-  EXPECT_EQ(again.settings().RecentFile0, S(blues));
-  EXPECT_EQ(again.settings().RecentFile1, S(campfire));
-  EXPECT_EQ(again.settings().RecentFile2, "");
+  EXPECT_EQ(again.settings().RecentFiles[0], S(blues));
+  EXPECT_EQ(again.settings().RecentFiles[1], S(campfire));
+  EXPECT_EQ(again.settings().RecentFiles[2], "");
 
   // Saving writes the recovered song to its own file, without a question.
   const std::size_t asked = dialogs->messages.size();

@@ -11,6 +11,7 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 
+#include "core/chordsheet/text.h"
 #include "core/tab/ascii_tab.h"
 #include "support/scripted_dialogs.h"
 #include "support/shots.h"
@@ -169,32 +170,55 @@ TEST_F(TabWindowTest, TwentyFiveThousandBarsScrollAVirtualArea) {
   EXPECT_GT(dark, 1000);
 }
 
-TEST_F(TabWindowTest, Screenshots) {
+// The three windows as the user meets them, and the printed page: each
+// shows the song's titles and staves.
+TEST_F(TabWindowTest, ScreenshotsShowTheSongAndItPrints) {
+  auto darkPixels = [](const QImage& image) {
+    int dark = 0;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) dark += qGray(image.pixel(x, y)) < 128;
+    return dark;
+  };
   Open(TabMode::Graphic, BluesLines(), "/songs/Blues.sly");
   window.resize(628, 415);
   QApplication::processEvents();
   test::SaveShot(test::RenderAt(window, 1.0), "tab_graphic");
+  EXPECT_GT(darkPixels(window.PaintBox1->viewport()->grab().toImage()), 1000);
   window.done(QDialog::Accepted);
+
   Open(TabMode::Ascii, BluesLines(), "/songs/Blues.sly");
   window.resize(628, 415);
   QApplication::processEvents();
   test::SaveShot(test::RenderAt(window, 1.0), "tab_ascii");
   EXPECT_FALSE(window.Memo1->isHidden());
   EXPECT_TRUE(window.PaintBox1->isHidden());
+  const std::vector<std::string> ascii = window.AsciiLines();
+  ASSERT_GE(ascii.size(), 5u);
+  EXPECT_EQ(ascii[1], "Standard Tuning - E A D G B E");
+  EXPECT_EQ(Trim(ascii[3]), "Twelve Bar Blues in A");
+  window.done(QDialog::Accepted);
+
   TfrmGetTabInfo prompt;
   prompt.Preload(BluesLines(), "/songs/Blues.sly");
   prompt.setAttribute(Qt::WA_DontShowOnScreen);
   prompt.show();
   QApplication::processEvents();
   test::SaveShot(test::RenderAt(prompt, 1.0), "tab_prompt");
-  const QString pdf = qEnvironmentVariable("STRUMBLY_SHOTS_DIR");
-  if (!pdf.isEmpty()) {
-    window.done(QDialog::Accepted);
-    Open(TabMode::Graphic, BluesLines(), "/songs/Blues.sly");
-    dialogs->printAnswer = true;
-    dialogs->printToFile = pdf + "/tab_print.pdf";
-    window.btnPrint->click();
-  }
+  EXPECT_EQ(prompt.Title(), "Twelve Bar Blues in A");
+  EXPECT_EQ(prompt.Subtitle(), "shuffle, two bars a row");
+
+  // The page goes to a PDF file: in the screenshot folder when one is set.
+  const QString shots = qEnvironmentVariable("STRUMBLY_SHOTS_DIR");
+  const QString pdf = (shots.isEmpty() ? dir.path() : shots) + "/tab_print.pdf";
+  QFile::remove(pdf);
+  Open(TabMode::Graphic, BluesLines(), "/songs/Blues.sly");
+  dialogs->printAnswer = true;
+  dialogs->printToFile = pdf;
+  window.btnPrint->click();
+  const QByteArray printed = Read(pdf);
+  EXPECT_TRUE(printed.startsWith("%PDF"));
+  EXPECT_GT(printed.size(), 2000);
+  EXPECT_TRUE(dialogs->messages.empty());
 }
 
 }  // namespace
