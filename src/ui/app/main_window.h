@@ -27,7 +27,6 @@ class QSlider;
 
 namespace strumbly {
 
-class AboutSound;
 class DroppedFiles;
 class InstrumentMenu;
 class MidiOutputService;
@@ -40,6 +39,7 @@ class SettingsStore;
 class DictionaryBox;
 class SongFiles;
 class SongRecovery;
+class SoundControls;
 class TabCommands;
 struct TabSongInput;
 class TfrmAbout;
@@ -272,7 +272,7 @@ class TfrmMain : public QMainWindow {
   void RunEdit(const std::function<void()>& command);
 
   // The play controls, sound at the start of the run and the About box's
-  // phrase, in sound/sound_start.cpp.
+  // phrase: forwards to the sound controls (ui/sound/sound_controls.h).
   void ConnectPlayControls();
   void StartSound();
   void ConnectAboutSound();
@@ -294,7 +294,7 @@ class TfrmMain : public QMainWindow {
   DictionaryBox* dictionary_ = nullptr;  // lives with the window
   std::unique_ptr<RecentFilesMenu> recentFiles_;
   std::unique_ptr<DroppedFiles> droppedFiles_;
-  std::unique_ptr<AboutSound> aboutSound_;
+  std::unique_ptr<SoundControls> soundControls_;
   // Renames when edtName loses the focus; it goes with the window's members,
   // before the controls, so the controls' last focus changes reach nothing.
   std::unique_ptr<QObject> nameWatcher_;

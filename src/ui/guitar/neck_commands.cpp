@@ -48,7 +48,6 @@ void TfrmMain::Shape1MouseDown(NeckMarker* marker, Qt::MouseButton button) {
   if (IsBlank(sheet_->Line(sheet_->CurrentLine()).toStdString())) FillBlankLine(sheet_->CurrentLine());
 
   neckView->FillMarker(marker);
-  player_->ClearStop();
   if (button == Qt::LeftButton) player_->PreviewChord(SingleNotePitches(s, fret));
 
   const int n = sheet_->CurrentLine();
