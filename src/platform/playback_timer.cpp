@@ -18,14 +18,16 @@ void PlaybackTimer::Start(Clock::time_point at) {
 void PlaybackTimer::Stop() { timer_.stop(); }
 
 void PlaybackTimer::Arm() {
-  const auto early = std::chrono::ceil<std::chrono::milliseconds>(at_ - Clock::now() - kSleepPart);
+  // Rounded down: the timer comes 2 to 3 ms before the moment, early enough
+  // for the event loop's own lateness.
+  const auto early = std::chrono::floor<std::chrono::milliseconds>(at_ - Clock::now() - kSleepPart);
   timer_.start(std::max(early, std::chrono::milliseconds(0)));
 }
 
 void PlaybackTimer::Fire() {
   // A timer that came much too early (the event loop may round) waits on;
   // the last stretch is slept.
-  if (at_ - Clock::now() > 2 * kSleepPart) {
+  if (at_ - Clock::now() > 3 * kSleepPart) {
     Arm();
     return;
   }
