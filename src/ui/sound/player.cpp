@@ -1,6 +1,7 @@
 #include "ui/sound/player.h"
 
 #include <QPlainTextEdit>
+#include <algorithm>
 
 #include "core/chordsheet/text.h"
 #include "core/guitar/tuning.h"
@@ -267,6 +268,9 @@ void Player::StartCurrentLine(int line) {
 void Player::StartRange(int first, int last) {
   emit soundingChanged(true);
   ComputeDurations(WholeNoteMs(controls_.tempo()));
+  const int size = static_cast<int>(chordList_.size());
+  first = std::clamp(first, 0, size);
+  last = std::clamp(last, first - 1, size - 1);
   range_.assign(chordList_.begin() + first, chordList_.begin() + last + 1);
   rangeFirst_ = first;
   next_ = 0;
