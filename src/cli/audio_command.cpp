@@ -16,6 +16,7 @@
 #include "core/guitar/tuning.h"
 #include "core/sound/chord_list.h"
 #include "platform/midi/audio_export.h"
+#include "platform/midi/song_audio.h"
 
 namespace strumbly {
 
@@ -59,14 +60,13 @@ int RunAudioCommand(int argc, char** argv) {
   // Read as Open reads a song: regular files only, within the size limit.
   const std::optional<cli::CliSong> loaded = cli::LoadSong(song);
   if (!loaded) return 2;
-  AudioExportJob job;
-  if (!cli::SongChordList(*loaded, job.chords, SongProduct::AudioFile, song + ": ")) return 1;
-  job.program = PatchFromInfo(loaded->patch) & 0x7F;
-  job.tempo = loaded->tempo;
-  job.tuningOffsets = TuningOffsets(NormalizeTuningTag(loaded->tuning));
-  job.soundFontSetting = soundFont;
-  job.path = out;
-  const AudioExportResult result = ExportAudio(job);
+  SongAudio audio;
+  if (!cli::SongChordList(*loaded, audio.chords, SongProduct::AudioFile, song + ": ")) return 1;
+  audio.patch = PatchFromInfo(loaded->patch);
+  audio.tempo = loaded->tempo;
+  audio.tuning = loaded->tuning;
+  audio.soundFontSetting = soundFont;
+  const AudioExportResult result = ExportSongAudio(audio, out);
   if (!result.ok) {
     std::cerr << "strumbly-cli: " << result.error << "\n";
     return 1;

@@ -1,11 +1,32 @@
 #include "support/sound_window_fixture.h"
 
+#include <QEventLoop>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
 
+#include "ui/sound/player.h"
+
 namespace strumbly::test {
+
+bool RunUntilQuiet(Player& player, int timeoutMs) {
+  if (!player.IsSounding() && !player.IsPlaying()) return true;
+  QEventLoop loop;
+  QTimer poll;
+  QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+    if (!player.IsSounding() && !player.IsPlaying()) loop.quit();
+  });
+  poll.start(1);
+  QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+  loop.exec();
+  return !player.IsSounding() && !player.IsPlaying();
+}
+
+void PlayToEnd(Player& player, int timeoutMs) {
+  player.PlayOrStop();
+  EXPECT_TRUE(RunUntilQuiet(player, timeoutMs)) << "the playback did not end";
+}
 
 void SoundWindowTest::SetSong(const QStringList& lines, int tempo) {
   window->sheet().SetLines(lines);

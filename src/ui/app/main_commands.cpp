@@ -36,7 +36,7 @@ void TfrmMain::CreateEditingParts() {
 
   neckCommands_ = std::make_unique<NeckCommands>(
       *neckView, *sheet_, *chordCommands_,
-      NeckCommandHooks{[this] { return IsPlaying(); }, [this] { player_->ClearStop(); },
+      NeckCommandHooks{[this] { return IsPlaying(); },
                        [this](const std::function<void()>& command) { RunCommand(command); }});
 
   EditMenuActions actions{Undo1, Cut1, Copy1, Paste1, Delete1, Cut2, Copy2, Paste2};

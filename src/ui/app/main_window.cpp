@@ -24,7 +24,6 @@
 #include "platform/command_error.h"
 #include "platform/dialogs.h"
 #include "platform/file_association.h"
-#include "platform/midi/about_sound.h"
 #include "platform/midi/builtin_synth.h"
 #include "platform/midi/midi_out_port.h"
 #include "platform/midi/system_midi_output.h"
@@ -51,6 +50,7 @@
 #include "ui/sound/instrument_menu.h"
 #include "ui/sound/player.h"
 #include "ui/status_hints_off.h"
+#include "ui/sound/sound_controls.h"
 #include "ui/tab/tab_commands.h"
 #include "ui/tab/tab_info_window.h"
 #include "ui/tab/tab_window.h"
@@ -83,7 +83,7 @@ void TfrmMain::CreateParts(MidiOutputService* device) {
       [this] { return chkLoop->isChecked(); },
       [this] { return chkTrace->isChecked(); },
   };
-  player_ = std::make_unique<Player>(this, *sheet_, song_, settings_,
+  player_ = std::make_unique<Player>(*sheet_, song_, settings_,
                                      device ? *device : static_cast<MidiOutputService&>(SystemMidiOutput::Instance()),
                                      std::move(controls));
   songFiles_ = std::make_unique<SongFiles>(
@@ -122,6 +122,8 @@ void TfrmMain::ConnectParts() {
   connect(player_.get(), &Player::soundingChanged, this, [this](bool sounding) { SetPlayingState(!sounding); });
   connect(player_.get(), &Player::lineShown, this, &TfrmMain::ShowPlayedLine);
   connect(player_.get(), &Player::showLine, this, [this](int line) { ShowLine(line); });
+  connect(player_.get(), &Player::errorOccurred, this, &TfrmMain::ShowError);
+  connect(player_.get(), &Player::focusEditor, this, &TfrmMain::FocusEditor);
 
   connect(songFiles_.get(), &SongFiles::songReset, this, &TfrmMain::ResetControls);
   connect(songFiles_.get(), &SongFiles::showLine, this, [this](int line) { ShowLine(line); });
@@ -308,6 +310,38 @@ void TfrmMain::ShowWindowTitle(const QString& songName) {
 
 bool TfrmMain::IsPlaying() const { return player_->IsPlaying(); }
 
+void TfrmMain::ConnectPlayControls() {
+  SoundControls::Widgets c;
+  c.btnPlay = btnPlay;
+  c.btnNext = btnNext;
+  c.btnPrev = btnPrev;
+  c.rdoPlayOptions = rdoPlayOptions;
+  c.chkLoop = chkLoop;
+  c.chkTrace = chkTrace;
+  c.groups = {grpPlayControls, grpEditControls};
+  c.start = Start1;
+  c.stop = Stop1;
+  c.resting = {grpPlayControls, btnNewChord, grpEditControls, btnPrev,  btnNext,   btnShiftLeft,
+               btnShiftRight,   btnRest,     btnDup,          btnClear, btnDelete, cboDictionary,
+               rdoPlayOptions,  chkTrace,    chkLoop,         chkDotted};
+  for (QPushButton* b : durationButtons) c.resting << b;
+  c.restingMenus = {File1, Edit1, Instrument1, Help1, Special1, Tuning1};
+  soundControls_ = std::make_unique<SoundControls>(
+      *player_, std::move(c), [this](const std::function<void()>& command) { RunCommand(command); },
+      [this](const QString& openError) {
+        if (!frmNoSoundMessage) return;
+        frmNoSoundMessage->SetOpenError(openError);
+        dialogs().Exec(*frmNoSoundMessage);
+      });
+  connect(soundControls_.get(), &SoundControls::focusEditor, this, &TfrmMain::FocusEditor);
+}
+void TfrmMain::SetPlayingState(bool idle) { soundControls_->SetPlayingState(idle); }
+void TfrmMain::StartSound() { soundControls_->StartSound(); }
+void TfrmMain::ConnectAboutSound() {
+  frmAbout->onActivated = [this] { soundControls_->AboutBoxActive(true); };
+  frmAbout->onDeactivated = [this] { soundControls_->AboutBoxActive(false); };
+}
+
 // --- following the parts ----------------------------------------------------------
 
 void TfrmMain::ResetControls() {
@@ -460,13 +494,9 @@ void TfrmMain::FormActivate() {
 
 bool TfrmMain::FormCloseQuery() {
   if (IsPlaying()) return false;
-  if (!song_.Modified() || !askBeforeClosing_) {
-    player_->RequestStop();
-    return true;
-  }
+  if (!song_.Modified() || !askBeforeClosing_) return true;
   bool mayClose = false;
   RunCommand([&] { mayClose = songFiles_->AskToSave(); });
-  if (mayClose) player_->RequestStop();
   return mayClose;
 }
 
@@ -486,12 +516,7 @@ void TfrmMain::FormClose() {
 
 void TfrmMain::CloseWithoutQuestions() {
   askBeforeClosing_ = false;
-  if (IsPlaying()) {
-    // The playback unwinds first; the window closes when it has.
-    player_->RequestStop();
-    QTimer::singleShot(0, this, [this] { close(); });
-    return;
-  }
+  player_->Stop();  // a playback ends at once, its notes with it
   close();
 }
 

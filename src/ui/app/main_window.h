@@ -45,6 +45,7 @@ class SettingsStore;
 class DictionaryBox;
 class SongFiles;
 class SongRecovery;
+class SoundControls;
 class TabCommands;
 struct TabSongInput;
 class TfrmAbout;
@@ -305,7 +306,7 @@ class TfrmMain : public QMainWindow {
   void RunEdit(const std::function<void()>& command);
 
   // The play controls, sound at the start of the run and the About box's
-  // phrase, in sound/sound_start.cpp.
+  // phrase: forwards to the sound controls (ui/sound/sound_controls.h).
   void ConnectPlayControls();
   void StartSound();
   void ConnectAboutSound();
@@ -332,7 +333,7 @@ class TfrmMain : public QMainWindow {
   SongRecovery* recovery_ = nullptr;  // lives with the window
   std::unique_ptr<RecentFilesMenu> recentFiles_;
   std::unique_ptr<DroppedFiles> droppedFiles_;
-  std::unique_ptr<AboutSound> aboutSound_;
+  std::unique_ptr<SoundControls> soundControls_;
 };
 
 }  // namespace strumbly

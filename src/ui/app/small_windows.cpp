@@ -35,6 +35,8 @@ TfrmNoSoundMessage::TfrmNoSoundMessage(QWidget* parent) : QDialog(parent) {
   col->addWidget(ok, 0, Qt::AlignHCenter);
 }
 
+void TfrmNoSoundMessage::SetOpenError(const QString& text) { lblOpenError->setText(text); }
+
 TfrmNewUserMessage::TfrmNewUserMessage(QWidget* parent) : QDialog(parent) {
   setObjectName("TfrmNewUserMessage");
   setWindowTitle("Welcome");

@@ -12,6 +12,10 @@ class TfrmNoSoundMessage : public QDialog {
   Q_OBJECT
  public:
   explicit TfrmNoSoundMessage(QWidget* parent = nullptr);
+  // The open's error text, shown above "Program will function without sound.".
+  void SetOpenError(const QString& text);
+
+ private:
   QLabel* lblOpenError;
 };
 

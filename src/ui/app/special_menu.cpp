@@ -12,6 +12,7 @@
 #include "core/tab/tab_titles.h"
 #include "platform/dialogs.h"
 #include "platform/midi/audio_export.h"
+#include "platform/midi/song_audio.h"
 #include "ui/app/main_window.h"
 #include "ui/busy_cursor.h"
 #include "ui/qt_text.h"
@@ -82,19 +83,14 @@ void TfrmMain::AudioFile1Click() {
   if (chosen.isEmpty()) return;
   if (!AudioFormatForPath(S(chosen), nullptr)) chosen += ".wav";
 
-  AudioExportJob job;
-  job.chords = player_->chordList();
-  job.program = song_.Patch() & 0x7F;
-  job.tempo = song_.Tempo();
-  job.tuningOffsets = song_.Offsets();
-  job.soundFontSetting = settings_.SoundFont;
-  job.path = S(chosen);
+  const SongAudio audio{player_->chordList(), song_.Patch(), song_.Tempo(), song_.Tuning(), settings_.SoundFont};
+  const std::string path = S(chosen);
   QProgressDialog progress(QString(), "Cancel", 0, 1000, this);
-  progress.setLabel(PlainLabel("Writing " + Q(FileNameOf(job.path)) + "..."));
+  progress.setLabel(PlainLabel("Writing " + Q(FileNameOf(path)) + "..."));
   progress.setWindowTitle("Audio File");
   progress.setWindowModality(Qt::WindowModal);
   progress.setMinimumDuration(300);
-  const AudioExportResult result = ExportAudio(job, [&progress](double done) {
+  const AudioExportResult result = ExportSongAudio(audio, path, [&progress](double done) {
     progress.setValue(static_cast<int>(done * 1000));
     return !progress.wasCanceled();
   });
@@ -104,7 +100,7 @@ void TfrmMain::AudioFile1Click() {
     ShowError(Q(result.error));
     return;
   }
-  SetLastDir(FolderOf(job.path));
+  SetLastDir(FolderOf(path));
 }
 
 // The current line's chord named from the notes it sounds in the current

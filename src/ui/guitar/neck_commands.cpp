@@ -49,7 +49,6 @@ void NeckCommands::MarkerPressed(NeckMarker* marker, Qt::MouseButton button) {
   if (IsBlank(sheet_.Line(sheet_.CurrentLine()).toStdString())) edits_.FillBlankLine(sheet_.CurrentLine());
 
   neck_.FillMarker(marker);
-  if (hooks_.clearStop) hooks_.clearStop();
   if (button == Qt::LeftButton) edits_.Preview(SingleNotePitches(s, fret));
 
   const int n = sheet_.CurrentLine();

@@ -16,7 +16,6 @@ class NeckView;
 struct NeckCommandHooks {
   std::function<bool()> isPlaying;
   // Clears a stop request left from playing, so the note sounds.
-  std::function<void()> clearStop;
   // Runs a command; a failure ends it and is reported.
   std::function<void(const std::function<void()>&)> run;
 };

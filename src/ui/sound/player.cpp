@@ -1,12 +1,11 @@
 #include "ui/sound/player.h"
 
-#include <QCoreApplication>
-#include <QWidget>
+#include <QPlainTextEdit>
+#include <algorithm>
 
 #include "core/chordsheet/text.h"
 #include "core/guitar/tuning.h"
 #include "core/sound/timing.h"
-#include "platform/dialogs.h"
 #include "platform/midi/midi_out_port.h"
 #include "ui/busy_cursor.h"
 #include "ui/chordsheet/chord_sheet.h"
@@ -21,31 +20,28 @@ bool IsChordLineText(const QString& line) {
   return !IsBlank(text) && !IsCommentLine(text);
 }
 
+std::chrono::milliseconds Span(std::int32_t lengthMs) { return std::chrono::milliseconds(std::max(lengthMs, 0)); }
+
 }  // namespace
 
-Player::Player(QWidget* dialogParent, ChordSheet& sheet, const SongState& song, const Settings& settings,
-               MidiOutputService& device, Controls controls)
-    : dialogParent_(dialogParent),
-      sheet_(sheet),
+Player::Player(ChordSheet& sheet, const SongState& song, const Settings& settings, MidiOutputService& device,
+               Controls controls)
+    : sheet_(sheet),
       song_(song),
       controls_(std::move(controls)),
-      port_(std::make_unique<MidiOutPort>(device, settings)) {}
+      port_(std::make_unique<MidiOutPort>(device, settings)),
+      timer_([this] { OnTimer(); }) {}
 
-Player::~Player() = default;
-
-void Player::ShowError(const QString& text) {
-  dialogs().Message(dialogParent_, MessageKind::Error, text, MessageButtons::Ok);
+// Whatever sounds ends with the player; nobody is told any more.
+Player::~Player() {
+  timer_.Stop();
+  EndChord(std::nullopt);
 }
 
 void Player::SetPlaying(bool playing) {
   if (playing_ == playing) return;
   playing_ = playing;
   emit playingChanged(playing);
-}
-
-void Player::RequestStop() {
-  stopRequested_ = true;
-  wait_.Interrupt();
 }
 
 // --- the chord list -----------------------------------------------------------
@@ -56,10 +52,10 @@ bool Player::BuildChordList(const QString& message, bool selectOnError) {
       static_cast<int>(lines.size()), [&lines](int i) { return lines[i].toStdString(); }, chordList_);
   if (result.ok) return true;
   if (selectOnError) {
-    ShowError(Q(result.error));
+    emit errorOccurred(Q(result.error));
     sheet_.SelectLine(result.badLine, true);
   }
-  if (!message.trimmed().isEmpty()) ShowError(message);
+  if (!message.trimmed().isEmpty()) emit errorOccurred(message);
   return false;
 }
 
@@ -79,7 +75,10 @@ void Player::ReleaseMidiPort() {
   if (!externalMidiMode_) port_->CloseMidiPort();
 }
 
-void Player::CloseMidiPort() { port_->CloseMidiPort(); }
+void Player::CloseMidiPort() {
+  Stop();
+  port_->CloseMidiPort();
+}
 
 QString Player::OpenPortForRun() {
   const QString text = Q(port_->OpenMidiPort());
@@ -87,67 +86,112 @@ QString Player::OpenPortForRun() {
   return text;
 }
 
-void Player::SetMidiOutput(MidiOutputService& device) { port_->SetService(device); }
+void Player::SetMidiOutput(MidiOutputService& device) {
+  Stop();
+  port_->SetService(device);
+}
 
 // --- sounding a chord -------------------------------------------------------------
 
-void Player::WaitForDuration(PlaySchedule::Clock::time_point end, bool processEvents) {
-  if (stopRequested_) return;
-  // A wait that ends early without a Stop (the application is quitting)
-  // stops the playback as well.
-  if (!wait_.WaitUntil(end, processEvents)) stopRequested_ = true;
+// A chord is a block chord: its note-ons go out together. In a playback
+// each carries the moment the schedule gives it, so a late wake-up of this
+// thread does not move it (devices that can place notes in time play it
+// then); previews sound at once.
+void Player::SoundChord(const std::array<std::uint8_t, 6>& pitches, std::optional<Clock::time_point> at) {
+  for (int key : SoundingPitches(pitches, song_.Offsets())) {
+    if (key == SilentPitch) continue;
+    if (at)
+      port_->SendNoteOn(key, *at);
+    else
+      port_->SendNoteOn(key);
+    sounding_.push_back(key);
+  }
 }
 
-// The note-ons go out first and the display follows inside the chord's own
-// time, so drawing the neck never delays the sound.
-void Player::PlayChord(const std::array<std::uint8_t, 6>& pitches, bool processEvents, std::int32_t length,
-                       const std::function<void()>& show) {
-  const auto now = PlaySchedule::Clock::now();
-  const auto span = std::chrono::milliseconds(std::max(length, 0));
-  const auto end = schedule_ ? schedule_->Add(length, now) : now + span;
-  const auto keys = SoundingPitches(pitches, song_.Offsets());
-  // In a playback every note carries the moment the schedule gives it, so
-  // a late wake-up of this thread does not move it (devices that can, play
-  // it then); previews sound at once.
-  for (int key : keys)
-    if (key != SilentPitch) {
-      if (schedule_)
-        port_->SendNoteOn(key, end - span);
-      else
-        port_->SendNoteOn(key);
-    }
-  if (show) show();
-  WaitForDuration(end, processEvents);
-  // The note-offs go out even after a Stop (then at once), so no note is
-  // left sounding.
-  for (int key : keys)
-    if (key != SilentPitch) {
-      if (schedule_ && !stopRequested_)
-        port_->SendNoteOff(key, end);
-      else
-        port_->SendNoteOff(key);
-    }
+// No note is left sounding: a stopped chord ends at once.
+void Player::EndChord(std::optional<Clock::time_point> at) {
+  for (int key : sounding_) {
+    if (at)
+      port_->SendNoteOff(key, *at);
+    else
+      port_->SendNoteOff(key);
+  }
+  sounding_.clear();
 }
 
-void Player::PreviewChord(const std::array<std::uint8_t, 6>& pitches) {
+void Player::OnTimer() {
+  switch (run_) {
+    case Run::Range:
+      NextChord();
+      break;
+    case Run::CurrentLine:
+      EndChord(std::nullopt);
+      FinishPlay();
+      break;
+    case Run::Preview:
+      EndPreview(true);
+      break;
+    case Run::None:
+      break;
+  }
+}
+
+void Player::Stop() {
+  switch (run_) {
+    case Run::Range:
+    case Run::CurrentLine:
+      timer_.Stop();
+      EndChord(std::nullopt);
+      FinishPlay();
+      break;
+    case Run::Preview:
+      EndPreview(true);
+      break;
+    case Run::None:
+      SetPlaying(false);
+      break;
+  }
+}
+
+// --- previews -----------------------------------------------------------------
+
+void Player::PreviewChord(const std::array<std::uint8_t, 6>& pitches) { Preview(pitches, {}); }
+
+void Player::Preview(const std::array<std::uint8_t, 6>& pitches, std::function<void()> then) {
+  if (run_ == Run::Range || run_ == Run::CurrentLine) return;
+  EndPreview(true);
   AcquireMidiPort();
   port_->SendProgramChange(song_.Patch());
-  PlayChord(pitches, false, PreviewMs);
+  run_ = Run::Preview;
+  afterPreview_ = std::move(then);
+  SoundChord(pitches, std::nullopt);
+  timer_.Start(Clock::now() + Span(PreviewMs));
+}
+
+// A preview cut short counts as done: what was to follow it follows now.
+void Player::EndPreview(bool runNext) {
+  if (run_ != Run::Preview) return;
+  timer_.Stop();
+  EndChord(std::nullopt);
   ReleaseMidiPort();
+  run_ = Run::None;
+  auto then = std::move(afterPreview_);
+  afterPreview_ = {};
+  if (runNext && then) then();
 }
 
 // --- Play and Stop ------------------------------------------------------------
 
 void Player::PlayOrStop() {
   if (sheet_.LineCount() == 0) {
-    ShowError("No chords to play - no lines in editor.");
+    emit errorOccurred("No chords to play - no lines in editor.");
     return;
   }
-  if (playing_ || stopRequested_) {
-    SetPlaying(false);
-    RequestStop();
+  if (playing_) {
+    Stop();
     return;
   }
+  EndPreview(true);
   bool ok;
   {
     BusyCursor busy;
@@ -156,63 +200,58 @@ void Player::PlayOrStop() {
   if (!ok) return;
   SetPlaying(true);
   PlayWithOption(controls_.option());
-  emit showLine(sheet_.CurrentLine());
-  stopRequested_ = false;
-  SetPlaying(false);
+  // Nothing to play: the play command ends here.
+  if (run_ == Run::None) {
+    emit showLine(sheet_.CurrentLine());
+    SetPlaying(false);
+  }
 }
 
 void Player::PlayWithOption(int option) {
-  sheet_.editor()->setFocus();
-  stopRequested_ = false;
+  emit focusEditor();
   const int current = sheet_.CurrentLine();
-  const bool hadSelection = sheet_.SelLength() > 0;
-  const int selStart = sheet_.SelStart();
-  const int selLength = sheet_.SelLength();
+  selection_ = {sheet_.SelLength() > 0, sheet_.SelStart(), sheet_.SelLength()};
 
   if (option == kCurrentLine) {
-    PlayCurrentLine(current, hadSelection, selStart, selLength);
-    sheet_.editor()->setFocus();
+    StartCurrentLine(current);
+    if (run_ == Run::None) emit focusEditor();
     return;
   }
 
   const int last = static_cast<int>(chordList_.size()) - 1;
-  auto playRange = [this](int first, int lastLine) {
-    emit soundingChanged(true);
-    PlayRange(first, lastLine);
-    emit soundingChanged(false);
-  };
   if (option == kAll) {
     if (HasChordLine(0, last))
-      playRange(0, last);
+      StartRange(0, last);
     else
-      ShowError("No chords to play in editor.");
+      emit errorOccurred("No chords to play in editor.");
   } else if (option == kFromCursor) {
     if (HasChordLine(current, last))
-      playRange(current, last);
+      StartRange(current, last);
     else
-      ShowError("No chords to play from cursor.");
+      emit errorOccurred("No chords to play from cursor.");
   } else if (option == kHighlighted) {
-    if (!hadSelection) {
-      ShowError("Play Highlighted option is selected with no lines highlighted.");
-      sheet_.editor()->setFocus();
+    if (!selection_.had) {
+      emit errorOccurred("Play Highlighted option is selected with no lines highlighted.");
+      emit focusEditor();
       return;
     }
     const int lastSelected = sheet_.LastSelectedLine();
     if (HasChordLine(current, lastSelected))
-      playRange(current, lastSelected);
+      StartRange(current, lastSelected);
     else
-      ShowError("No chords to play in highlighted lines.");
+      emit errorOccurred("No chords to play in highlighted lines.");
   }
-  if (hadSelection) sheet_.SetSelection(selStart, selLength);
-  sheet_.editor()->setFocus();
+  if (run_ != Run::None) return;
+  if (selection_.had) sheet_.SetSelection(selection_.start, selection_.length);
+  emit focusEditor();
 }
 
-void Player::PlayCurrentLine(int line, bool hadSelection, int selStart, int selLength) {
+void Player::StartCurrentLine(int line) {
   ChordRecord r;
   const std::string error = ParseChordText(sheet_.Line(line).toStdString(), line, r);
-  if (!error.empty()) ShowError(Q(error));
+  if (!error.empty()) emit errorOccurred(Q(error));
   if (KindOf(r, error) != RecordKind::Chord) {
-    ShowError("Play Current Line option is selected and current line is not a chord definition.");
+    emit errorOccurred("Play Current Line option is selected and current line is not a chord definition.");
     return;
   }
   emit soundingChanged(true);
@@ -220,38 +259,82 @@ void Player::PlayCurrentLine(int line, bool hadSelection, int selStart, int selL
   const std::int32_t length = DurationValue(r.Duration, WholeNoteMs(controls_.tempo()));
   AcquireMidiPort();
   port_->SendProgramChange(song_.Patch());
-  PlayChord(r.Pitches, true, length);
-  ReleaseMidiPort();
-  if (hadSelection)
-    sheet_.SetSelection(selStart, selLength);
-  else
-    sheet_.SelectLine(line, false);
-  emit soundingChanged(false);
+  run_ = Run::CurrentLine;
+  currentLine_ = line;
+  SoundChord(r.Pitches, std::nullopt);
+  timer_.Start(Clock::now() + Span(length));
 }
 
-void Player::PlayRange(int first, int last) {
+void Player::StartRange(int first, int last) {
+  emit soundingChanged(true);
   ComputeDurations(WholeNoteMs(controls_.tempo()));
+  const int size = static_cast<int>(chordList_.size());
+  first = std::clamp(first, 0, size);
+  last = std::clamp(last, first - 1, size - 1);
+  range_.assign(chordList_.begin() + first, chordList_.begin() + last + 1);
+  rangeFirst_ = first;
+  next_ = 0;
   AcquireMidiPort();
   port_->SendProgramChange(song_.Patch());
+  run_ = Run::Range;
   // Every chord's end is counted from here.
-  schedule_.emplace(PlaySchedule::Clock::now());
-  bool firstPass = true;
-  while ((firstPass || controls_.loop()) && !stopRequested_) {
-    firstPass = false;
-    for (int i = first; i <= last && !stopRequested_; ++i) PlayLine(i);
-  }
-  schedule_.reset();
-  ReleaseMidiPort();
+  schedule_.emplace(Clock::now());
+  NextChord();
 }
 
-void Player::PlayLine(int index) {
-  if (index < 0 || index >= static_cast<int>(chordList_.size())) return;
-  const ChordRecord& r = chordList_[static_cast<std::size_t>(index)];
-  if (!IsChordEntry(r)) return;
-  PlayChord(r.Pitches, true, r.DurationMs, [&] {
-    if (controls_.trace()) sheet_.SelectLine(index, true);
-    emit lineShown(index, r);
-  });
+// At the end of a chord (or the start of the range): the chord ends at the
+// moment planned for it, and the next chord line sounds from that moment.
+// Comment and blank lines take no time. Loop is read at the end of a pass.
+void Player::NextChord() {
+  EndChord(schedule_->NextStart());
+  bool wrapped = false;
+  while (next_ >= range_.size() || !IsChordEntry(range_[next_])) {
+    if (next_ < range_.size()) {
+      ++next_;
+      continue;
+    }
+    if (wrapped || !controls_.loop()) {
+      FinishPlay();
+      return;
+    }
+    wrapped = true;
+    next_ = 0;
+  }
+  const std::size_t index = next_++;
+  const ChordRecord& r = range_[index];
+  const int line = rangeFirst_ + static_cast<int>(index);
+  const auto end = schedule_->Add(r.DurationMs, Clock::now());
+  // The sound goes out first and the display follows inside the chord's own
+  // time, so drawing the neck never delays the sound.
+  SoundChord(r.Pitches, end - Span(r.DurationMs));
+  if (controls_.trace()) sheet_.SelectLine(line, true);
+  emit lineShown(line, r);
+  timer_.Start(end);
+}
+
+// The end of a play, by its last chord or by Stop: the port goes back, the
+// controls wake, the selection is put back and the line under the caret
+// shows again.
+void Player::FinishPlay() {
+  const Run run = run_;
+  timer_.Stop();
+  schedule_.reset();
+  range_.clear();
+  ReleaseMidiPort();
+  run_ = Run::None;
+  if (run == Run::CurrentLine) {
+    if (selection_.had)
+      sheet_.SetSelection(selection_.start, selection_.length);
+    else
+      sheet_.SelectLine(currentLine_, false);
+    emit soundingChanged(false);
+  } else {
+    emit soundingChanged(false);
+    if (selection_.had) sheet_.SetSelection(selection_.start, selection_.length);
+  }
+  emit focusEditor();
+  emit showLine(sheet_.CurrentLine());
+  SetPlaying(false);
 }
 
 // --- stepping -----------------------------------------------------------------
@@ -260,11 +343,13 @@ void Player::StepForward() { Step(+1, "Can't step forward from this line"); }
 
 void Player::StepBack() { Step(-1, "Can't step back from this line"); }
 
-// Sounds the chord line at or beyond the caret in the given direction, then
-// moves the selection on to the chord line after it, if there is one.
+// Sounds the chord line at or beyond the caret in the given direction, then,
+// once it has sounded, moves the selection on to the chord line after it, if
+// there is one.
 void Player::Step(int direction, const char* failure) {
-  const int n = sheet_.LineCount();
-  auto chordLineFrom = [&](int from) {
+  EndPreview(true);  // a step still sounding moves on first
+  auto chordLineFrom = [this, direction](int from) {
+    const int n = sheet_.LineCount();
     for (int j = from; j >= 0 && j <= n; j += direction)
       if (IsChordLineText(sheet_.Line(j))) return j;
     return -1;
@@ -272,22 +357,27 @@ void Player::Step(int direction, const char* failure) {
   int i = sheet_.CurrentLine();
   if (const int j = chordLineFrom(i); j >= 0) i = j;
   if (!IsChordLineText(sheet_.Line(i))) {
-    ShowError(failure);
+    emit errorOccurred(failure);
     return;
   }
   emit showLine(i);
   sheet_.SelectLine(i, true);
-  QCoreApplication::processEvents();
+  // The selection is painted before the sound.
+  sheet_.editor()->viewport()->repaint();
+  auto moveOn = [this, chordLineFrom, i, direction] {
+    if (const int j = chordLineFrom(i + direction); j >= 0) {
+      emit showLine(j);
+      sheet_.SelectLine(j, true);
+      emit focusEditor();
+    }
+  };
   ChordRecord r;
   const std::string error = ParseChordText(sheet_.Line(i).toStdString(), i, r);
-  if (error.empty())
-    PreviewChord(r.Pitches);
-  else
-    ShowError(Q(error));
-  if (const int j = chordLineFrom(i + direction); j >= 0) {
-    emit showLine(j);
-    sheet_.SelectLine(j, true);
-    sheet_.editor()->setFocus();
+  if (error.empty()) {
+    Preview(r.Pitches, moveOn);
+  } else {
+    emit errorOccurred(Q(error));
+    moveOn();
   }
 }
 

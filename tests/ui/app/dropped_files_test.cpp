@@ -119,9 +119,9 @@ TEST_F(DroppedFilesTest, NothingOpensWhileASongPlays) {
     dropped = true;
     window->player().PlayOrStop();
   });
-  window->player().PlayOrStop();
+  test::PlayToEnd(window->player());
   EXPECT_TRUE(dropped);
-  // Not even the save question: it would hold up the playback behind it.
+  // Not even the save question.
   EXPECT_TRUE(dialogs->messages.empty()) << dialogs->texts().join("|").toStdString();
   EXPECT_EQ(window->song().FileName(), "Untitled.sly");
   EXPECT_EQ(window->sheet().LineCount(), 4);

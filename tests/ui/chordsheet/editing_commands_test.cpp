@@ -11,6 +11,7 @@
 
 #include "support/main_window_fixture.h"
 #include "support/shots.h"
+#include "support/sound_window_fixture.h"
 #include "ui/guitar/neck_marker.h"
 #include "ui/guitar/neck_view.h"
 
@@ -248,7 +249,7 @@ TEST_F(EditingTest, ClickingTheNeck) {
     click(5, 5, Qt::LeftButton);
     w.player().PlayOrStop();  // Stop
   });
-  w.player().PlayOrStop();
+  test::PlayToEnd(w.player());
   w.chkLoop->setChecked(false);
   EXPECT_EQ(Lines(), QStringList{"C, 3, 3, 2, 0, 1, 0, Q"});
   EXPECT_FALSE(marker(5, 5)->IsFilled());

@@ -29,13 +29,16 @@ TEST_F(EditingSoundTest, TransposedAndDuplicatedChordsSoundOnTheCurrentInstrumen
   w.btnShiftRight->click();
   EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{65, 61, 56, 53, 49}));  // string 1 first
   EXPECT_EQ(Programs(), std::vector<int>{27});
+  RunUntilQuiet();
   EXPECT_FALSE(device.IsOpen());  // handed back after the chord
   device.Clear();
   w.btnShiftLeft->click();
   EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{64, 60, 55, 52, 48}));
+  RunUntilQuiet();
   device.Clear();
   w.btnDup->click();
   EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{64, 60, 55, 52, 48}));
+  RunUntilQuiet();
   EXPECT_EQ(device.OfKind(0x80).size(), 5u);
   device.Clear();
   // Commands that only change text are silent.

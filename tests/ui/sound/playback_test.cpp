@@ -1,18 +1,23 @@
+#include <signal.h>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+
 #include <chrono>
 #include <set>
 
 #include "core/sound/timing.h"
 #include "platform/midi/midi_out_port.h"
+#include "platform/termination_signals.h"
 #include "support/shots.h"
 #include "support/sound_window_fixture.h"
 #include "ui/app/small_windows.h"
@@ -47,7 +52,12 @@ void ExpectBalanced(const test::RecordingMidiOutput& device) {
 TEST_F(SoundWindowTest, PlayAllSendsProgramThenEachChordAndRestsTakeTheirTime) {
   TfrmMain& w = *window;
   SetSong({"* intro", kC, "", kRest, kG});
+  // Play sounds the first chord and returns; the rest follows from the event loop.
   w.player().PlayOrStop();
+  EXPECT_TRUE(w.player().IsPlaying());
+  EXPECT_EQ(w.btnPlay->text(), "Stop");
+  EXPECT_EQ(MessageTexts(), (QStringList{"C0 25", "90 64", "90 60", "90 55", "90 52", "90 48"}));
+  EXPECT_TRUE(test::RunUntilQuiet(w.player()));
   EXPECT_TRUE(dialogs->messages.empty());
   EXPECT_EQ(MessageTexts(), (QStringList{"C0 25", "90 64", "90 60", "90 55", "90 52", "90 48", "80 64", "80 60",
                                          "80 55", "80 52", "80 48", "90 67", "90 59", "90 55", "90 50", "90 47",
@@ -61,7 +71,6 @@ TEST_F(SoundWindowTest, PlayAllSendsProgramThenEachChordAndRestsTakeTheirTime) {
   EXPECT_EQ(device.closes, 1);
   EXPECT_FALSE(w.player().Port().PortOpen());
   EXPECT_EQ(w.btnPlay->text(), "Play");
-  EXPECT_FALSE(w.player().StopRequested());
   EXPECT_EQ(w.lblChordName->text(), "No Chord  -  Comment Line");  // the line under the caret again
 }
 
@@ -69,12 +78,12 @@ TEST_F(SoundWindowTest, TuningAndOctaveShiftMoveTheSoundedKeys) {
   TfrmMain& w = *window;
   SetSong({"E5, 0, x, x, x, x, x, F"});
   w.song().SetTuning(355433);  // lowers string 6 by two
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{38}));
   device.Clear();
   w.settings().Octave = -12;
   w.settings().Channel = 9;
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_EQ(MessageTexts(), (QStringList{"C9 25", "99 26", "89 26"}));
 }
 
@@ -116,7 +125,7 @@ TEST_F(SoundWindowTest, FromCursorAndHighlightedPlayTheirRanges) {
   SetSong({kG, "* here", kC, "", kG});
   w.sheet().SelectLine(1, false);
   w.rdoPlayOptions->setItemIndex(1);
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_EQ(device.NoteOnKeys().size(), 5u + 6u);
   EXPECT_EQ(device.NoteOnKeys().front(), 64);  // C first
 
@@ -124,7 +133,7 @@ TEST_F(SoundWindowTest, FromCursorAndHighlightedPlayTheirRanges) {
   w.rdoPlayOptions->setItemIndex(2);
   w.sheet().SetSelection(w.sheet().LineStart(2) + 1, 4);  // inside the C line
   const int start = w.sheet().SelStart(), length = w.sheet().SelLength();
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{64, 60, 55, 52, 48}));
   EXPECT_EQ(w.sheet().SelStart(), start);
   EXPECT_EQ(w.sheet().SelLength(), length);
@@ -138,7 +147,7 @@ TEST_F(SoundWindowTest, CurrentLineHidesLoopAndPlaysOnce) {
   EXPECT_FALSE(w.chkLoop->isVisibleTo(&w));
   EXPECT_FALSE(w.chkTrace->isVisibleTo(&w));
   w.sheet().SelectLine(1, false);
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_EQ(MessageTexts().size(), 1 + 6 + 6);
   EXPECT_EQ(device.NoteOnKeys().front(), 67);
   EXPECT_EQ(w.sheet().CurrentLine(), 1);
@@ -158,7 +167,7 @@ TEST_F(SoundWindowTest, LoopRepeatsUntilStopAndEveryNoteEnds) {
     stopAt = Clock::now();
     PressPlay(Qt::RightButton);  // any button
   });
-  w.player().PlayOrStop();
+  PlayToEnd();
   const auto returned = Clock::now();
   EXPECT_GT(device.NoteOnKeys().size(), 5u * 4);  // many passes in 150 ms
   ExpectBalanced(device);
@@ -166,7 +175,6 @@ TEST_F(SoundWindowTest, LoopRepeatsUntilStopAndEveryNoteEnds) {
   EXPECT_LT(Ms(returned - stopAt), 50.0);
   EXPECT_EQ(w.btnPlay->text(), "Play");
   EXPECT_EQ(device.closes, 1);
-  EXPECT_FALSE(w.player().StopRequested());
 }
 
 TEST_F(SoundWindowTest, StopEndsALongChordAtOnce) {
@@ -174,7 +182,7 @@ TEST_F(SoundWindowTest, StopEndsALongChordAtOnce) {
   SetSong({"A, x, 0, 2, 2, 2, 0, W", kC}, 1);  // four minutes
   After(60, [&] { w.action("Stop1")->trigger(); });
   const auto start = Clock::now();
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_LT(Ms(Clock::now() - start), 1000.0);
   EXPECT_EQ(MessageTexts(), (QStringList{"C0 25", "90 64", "90 61", "90 57", "90 52", "90 45", "80 64", "80 61",
                                          "80 57", "80 52", "80 45"}));
@@ -202,7 +210,7 @@ TEST_F(SoundWindowTest, PlayingStateDisablesAndRestoresTheControls) {
     test::SaveShot(test::RenderAt(w, 1), "playing");
     w.player().PlayOrStop();
   });
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_TRUE(checked);
   EXPECT_TRUE(w.grpPlayControls->isEnabled());
   EXPECT_TRUE(w.action("Start1")->isVisible());
@@ -216,7 +224,7 @@ TEST_F(SoundWindowTest, FailedOpenPlaysSilentlyInTime) {
   device.openResult = MidiOpenResult::Allocated;
   SetSong({"A, x, 0, 2, 2, 2, 0, E", "A, x, 0, 2, 2, 2, 0, E"}, 120);  // 250 ms each
   const auto start = Clock::now();
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_GE(Ms(Clock::now() - start), 499.0);
   EXPECT_TRUE(device.messages.empty());
   EXPECT_TRUE(dialogs->messages.empty());
@@ -228,28 +236,49 @@ TEST_F(SoundWindowTest, HugeSongPlaysAndStopsPromptly) {
   QStringList lines;
   for (int i = 0; i < 100000; ++i) lines << (i % 2 ? kC : kG);
   SetSong(lines);
-  Clock::time_point stopAt;
+  // Stop ends the playback within the call, its notes with it.
+  double stopMs = -1;
   After(200, [&] {
-    stopAt = Clock::now();
+    const auto stopAt = Clock::now();
     w.player().PlayOrStop();
+    EXPECT_FALSE(w.player().IsSounding());
+    stopMs = Ms(Clock::now() - stopAt);
   });
-  w.player().PlayOrStop();
-  EXPECT_LT(Ms(Clock::now() - stopAt), 100.0);
+  PlayToEnd();
+  EXPECT_GE(stopMs, 0.0);
+  EXPECT_LT(stopMs, 100.0);
   EXPECT_GT(device.NoteOnKeys().size(), 0u);
   ExpectBalanced(device);
 }
 
-TEST_F(SoundWindowTest, PreviewSoundsForAQuarterSecondWithoutEvents) {
+// A preview returns at once and ends by itself a quarter second later; a
+// new preview or Play ends the one still sounding first, so no note is left
+// on and the port is handed back each time.
+TEST_F(SoundWindowTest, PreviewSoundsForAQuarterSecondWhileTheWindowGoesOn) {
   TfrmMain& w = *window;
   bool handled = false;
   After(0, [&] { handled = true; });
   w.player().PreviewChord({64, SilentPitch, SilentPitch, SilentPitch, SilentPitch, 40});
-  EXPECT_FALSE(handled);
+  EXPECT_EQ(MessageTexts(), (QStringList{"C0 25", "90 64", "90 40"}));
+  EXPECT_TRUE(w.player().IsSounding());
+  RunUntilQuiet();
+  EXPECT_TRUE(handled);
   EXPECT_EQ(MessageTexts(), (QStringList{"C0 25", "90 64", "90 40", "80 64", "80 40"}));
   const double held = Ms(device.messages[3].at - device.messages[2].at);
   EXPECT_GE(held, PreviewMs - 0.5);
   EXPECT_LT(held, PreviewMs + 30);
   EXPECT_EQ(device.closes, 1);
+
+  device.Clear();
+  w.player().PreviewChord({64, SilentPitch, SilentPitch, SilentPitch, SilentPitch, SilentPitch});
+  w.player().PreviewChord({SilentPitch, 60, SilentPitch, SilentPitch, SilentPitch, SilentPitch});
+  SetSong({kG});
+  w.player().PlayOrStop();
+  EXPECT_EQ(MessageTexts().mid(0, 7), (QStringList{"C0 25", "90 64", "80 64", "C0 25", "90 60", "80 60", "C0 25"}));
+  RunUntilQuiet();
+  ExpectBalanced(device);
+  EXPECT_EQ(device.closes, 1 + 3);
+  EXPECT_FALSE(device.IsOpen());
 }
 
 TEST_F(SoundWindowTest, SteppingSoundsChordsAndMovesTheSelection) {
@@ -257,19 +286,37 @@ TEST_F(SoundWindowTest, SteppingSoundsChordsAndMovesTheSelection) {
   SetSong({"* verse", kC, "", kG, "* end", ""});
   w.sheet().SelectLine(0, false);
   w.player().StepForward();
-  EXPECT_EQ(device.NoteOnKeys().front(), 64);  // the C below the comment
-  EXPECT_EQ(w.sheet().CurrentLine(), 3);       // the G is selected next
+  // The C below the comment sounds, selected while it sounds ...
+  EXPECT_EQ(device.NoteOnKeys().front(), 64);
+  EXPECT_EQ(w.sheet().CurrentLine(), 1);
+  EXPECT_EQ(w.sheet().SelLength(), w.sheet().Line(1).size());
+  RunUntilQuiet();
+  EXPECT_EQ(w.sheet().CurrentLine(), 3);  // ... then the G is selected next
   EXPECT_EQ(w.sheet().SelLength(), w.sheet().Line(3).size());
   EXPECT_EQ(w.lblChordName->text(), "G");
   device.Clear();
   w.player().StepForward();  // the last chord line: played, the selection stays
+  RunUntilQuiet();
   EXPECT_EQ(device.NoteOnKeys().front(), 67);
   EXPECT_EQ(w.sheet().CurrentLine(), 3);
   device.Clear();
   w.player().StepBack();
+  RunUntilQuiet();
   EXPECT_EQ(device.NoteOnKeys().front(), 67);
   EXPECT_EQ(w.sheet().CurrentLine(), 1);
+  // A step pressed while the last still sounds goes on from where that one
+  // would have left the selection.
+  device.Clear();
+  w.sheet().SelectLine(0, false);
+  w.player().StepForward();
+  w.player().StepForward();
+  RunUntilQuiet();
+  EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{64, 60, 55, 52, 48, 67, 59, 55, 50, 47, 43}));
+  EXPECT_EQ(w.sheet().CurrentLine(), 3);
+  ExpectBalanced(device);
+  w.sheet().SelectLine(1, false);
   w.player().StepBack();
+  RunUntilQuiet();
   EXPECT_EQ(w.sheet().CurrentLine(), 1);
 
   w.sheet().SelectLine(5, false);
@@ -285,6 +332,7 @@ TEST_F(SoundWindowTest, SteppingSoundsChordsAndMovesTheSelection) {
   w.sheet().SelectLine(1, false);
   QTest::mouseClick(w.btnNext, Qt::LeftButton);
   EXPECT_EQ(device.NoteOnKeys().front(), 64);
+  RunUntilQuiet();
 }
 
 TEST_F(SoundWindowTest, InstrumentMenu) {
@@ -320,7 +368,7 @@ TEST_F(SoundWindowTest, InstrumentMenu) {
   w.action("MIDIPatch1")->trigger();
   EXPECT_EQ(w.song().Patch(), 0);
   SetSong({kC});
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_EQ(MessageTexts().front(), "C0 0");
 
   // A new song goes back to the steel string guitar.
@@ -337,11 +385,11 @@ TEST_F(SoundWindowTest, ExternalMidiModeOpensOnceAndReportsAFailureOnce) {
   device.openResult = MidiOpenResult::Allocated;
   w.FormActivate();
   EXPECT_TRUE(dialogs->executedWindows.contains("TfrmNoSoundMessage"));
-  EXPECT_EQ(w.frmNoSoundMessage->lblOpenError->text(), "The MIDI device is already in use.");
+  EXPECT_EQ(w.frmNoSoundMessage->findChild<QLabel*>("lblOpenError")->text(), "The MIDI device is already in use.");
   EXPECT_EQ(device.openAttempts, 1);
   dialogs->executedWindows.clear();
   SetSong({kC});
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_TRUE(dialogs->executedWindows.isEmpty());
   EXPECT_TRUE(dialogs->messages.empty());
   EXPECT_EQ(device.openAttempts, 1);
@@ -354,8 +402,9 @@ TEST_F(SoundWindowTest, ExternalMidiModeKeepsThePortOpen) {
   EXPECT_FALSE(dialogs->executedWindows.contains("TfrmNoSoundMessage"));
   EXPECT_EQ(MessageTexts(), QStringList{"C0 25"});
   SetSong({kC});
-  w.player().PlayOrStop();
+  PlayToEnd();
   w.player().PreviewChord({64, SilentPitch, SilentPitch, SilentPitch, SilentPitch, SilentPitch});
+  RunUntilQuiet();
   EXPECT_EQ(device.opens, 1);
   EXPECT_EQ(device.closes, 0);
   EXPECT_TRUE(w.player().Port().PortOpen());
@@ -377,7 +426,7 @@ TEST_F(SoundWindowTest, MenuShortcutsRestWhilePlaying) {
     QTest::keyClick(&w, Qt::Key_F2);  // the Play menu still works: Stop
   });
   const auto start = Clock::now();
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_TRUE(pressed);
   EXPECT_LT(Ms(Clock::now() - start), 1000.0);
   EXPECT_EQ(w.RichEdit1->toPlainText(), before);
@@ -393,7 +442,60 @@ TEST_F(SoundWindowTest, DebugHighlightsTheLinePlaying) {
   std::vector<int> seen;
   After(100, [&] { seen.push_back(w.sheet().SelLength() > 0 ? w.sheet().CurrentLine() : -1); });
   After(340, [&] { seen.push_back(w.sheet().SelLength() > 0 ? w.sheet().CurrentLine() : -1); });
-  w.player().PlayOrStop();
+  PlayToEnd();
   EXPECT_EQ(seen, (std::vector<int>{0, 2}));
   EXPECT_EQ(w.lblChordName->text(), "D");  // the neck and label followed the music
+}
+
+// Nothing waits inside the player: a modal dialog opened during a playback
+// lets it go on and Stop works from inside it; a termination signal closes
+// the window at once, the clean way; and the window may go at any moment.
+// Every note that began ends.
+TEST_F(SoundWindowTest, DialogsSignalsAndClosingDuringPlayback) {
+  TfrmMain& w = *window;
+  SetSong({kC, kG});
+  w.chkLoop->setChecked(true);
+  std::size_t beforeDialog = 0, afterDialog = 0;
+  bool playingInDialog = false;
+  After(40, [&] {
+    QDialog dialog(&w);
+    QTimer::singleShot(100, &dialog, [&] {
+      playingInDialog = w.player().IsPlaying();
+      w.player().PlayOrStop();
+      dialog.accept();
+    });
+    beforeDialog = device.messages.size();
+    dialog.exec();
+    afterDialog = device.messages.size();
+  });
+  PlayToEnd();
+  EXPECT_TRUE(playingInDialog);
+  EXPECT_GT(afterDialog, beforeDialog + 4 * 11);  // chords went on under the dialog
+  ExpectBalanced(device);
+  EXPECT_EQ(w.btnPlay->text(), "Play");
+  EXPECT_TRUE(w.grpPlayControls->isEnabled());
+
+  device.Clear();
+  {
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &w, [&w] { w.CloseWithoutQuestions(); });
+    w.song().SetModified(true);
+    After(40, [] { raise(SIGTERM); });
+    PlayToEnd();
+  }
+  ExpectBalanced(device);
+  EXPECT_GT(device.NoteOnKeys().size(), 0u);
+  EXPECT_FALSE(device.IsOpen());
+  EXPECT_TRUE(QFile::exists(settingsPath()));  // the exit ran to its end
+
+  TfrmMain& again = Start();
+  SetSong({kC, kG});
+  again.chkLoop->setChecked(true);
+  device.Clear();
+  QTimer::singleShot(40, [this] { window.reset(); });
+  again.player().PlayOrStop();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return !window; }, 2000));
+  EXPECT_GT(device.NoteOnKeys().size(), 0u);
+  ExpectBalanced(device);
+  EXPECT_FALSE(device.IsOpen());
 }
