@@ -13,6 +13,7 @@
 
 #include "core/app/song_file.h"
 #include "core/app/song_state.h"
+#include "core/guitar/capo.h"
 #include "core/guitar/tuning.h"
 #include "core/sound/chord_list.h"
 #include "platform/midi/audio_export.h"
@@ -65,7 +66,7 @@ int RunAudioCommand(int argc, char** argv) {
     return 1;
   job.program = PatchFromInfo(loaded->patch) & 0x7F;
   job.tempo = loaded->tempo;
-  job.tuningOffsets = TuningOffsets(NormalizeTuningTag(loaded->tuning));
+  job.tuningOffsets = WithCapo(TuningOffsets(NormalizeTuningTag(loaded->tuning)), loaded->capo);
   job.soundFontSetting = soundFont;
   job.path = out;
   const AudioExportResult result = ExportAudio(job);

@@ -47,4 +47,10 @@ std::string TuningPanelText(TuningTag tag) {
   return TuningStatusText(BuildCustomTuningCaption(NormalizeTuningTag(tag)));
 }
 
+std::string TabTuningHeading(TuningTag tag, int capo) {
+  std::string text = TuningPanelText(tag);
+  if (capo > 0) text += ", Capo " + std::to_string(capo);
+  return text;
+}
+
 }  // namespace strumbly
