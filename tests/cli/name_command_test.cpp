@@ -63,7 +63,10 @@ TEST(NameCommand, BadArgumentsAreUsageErrors) {
            {"x,3,2,0,1,0", "--tuning", "55555"},
            {"x,3,2,0,1,0", "--tuning", "5555a5"},
            {"x,3,2,0,1,0", "--tuning", "-55555"},
-           {"x,3,2,0,1,0", "--capo", "2"},
+           {"x,3,2,0,1,0", "--capo", "12"},
+           {"x,3,2,0,1,0", "--capo", "-1"},
+           {"x,3,2,0,1,0", "--capo"},
+           {"x,3,2,0,1,0", "--fret", "2"},
        }) {
     std::string joined;
     for (const auto& a : args) joined += a + " ";

@@ -32,10 +32,20 @@ void SetShown(TabMetrics& m, bool names, bool rhythm) {
 // narrow for them.
 int NameGutter(int lineSpacing) { return 2 * lineSpacing; }
 
-void DrawChordName(TabCanvas& c, const TabMetrics& m, const std::string& name, int cx, int y, int step, int fretHeight,
+// The width a chord name may take from its column: up to the next column
+// of the bar that shows a name, or to the bar's end.
+int NameRoom(const TabLayout& layout, const ShownBar& bar, std::size_t i, int cx, int step, int barRight) {
+  const std::size_t last = bar.first + static_cast<std::size_t>(bar.DrawnChords());
+  int room = step;
+  for (std::size_t j = i + 1; j < last; ++j, room += step)
+    if (ShowsChordName(layout, j)) return room;
+  return barRight - cx;
+}
+
+void DrawChordName(TabCanvas& c, const TabMetrics& m, const std::string& name, int cx, int y, int room, int fretHeight,
                    int points) {
   c.SetFont({TabFace::Sans, points, true});
-  const std::string shown = FitText(c, name, step - m.LineSpacing / 3);
+  const std::string shown = FitText(c, name, room - m.LineSpacing / 3);
   if (!shown.empty()) c.TextOut(cx, y - fretHeight / 2 - m.LineSpacing / 6 - c.TextHeight(shown), shown);
 }
 
@@ -51,7 +61,7 @@ void DrawDot(TabCanvas& c, int x, int y, int size) {
 void DrawRhythm(TabCanvas& c, const TabMetrics& m, const TabRhythm& r, int sx, int y, int points) {
   const int ls = m.LineSpacing;
   const int top = y + m.StaffHeight + ls * 3 / 4;
-  const int foot = y + m.StaffHeight + m.RhythmBand - ls / 4;
+  const int foot = y + m.StaffHeight + m.RhythmBand;
   const int dotSize = std::max(2, ls / 6);
   int dotX = sx + ls / 3;
   switch (r.kind) {
@@ -86,8 +96,8 @@ void DrawRhythm(TabCanvas& c, const TabMetrics& m, const TabRhythm& r, int sx, i
     case TabRhythm::Kind::Stem:
       c.Line(sx, top, sx, foot);
       for (int k = 0; k < r.flags; ++k) {
-        const int fy = foot - k * (ls / 3);
-        c.Line(sx, fy, sx + ls / 2, fy - ls / 2);
+        const int fy = foot - k * (ls / 4);
+        c.Line(sx, fy, sx + ls / 2, fy - ls / 3);
       }
       if (r.flags > 0) dotX = sx + ls / 2 + dotSize;
       break;
@@ -222,8 +232,8 @@ int DrawTabBar(TabCanvas& canvas, const TabMetrics& m, const TabLayout& layout, 
       const int fretHeight = canvas.TextHeight("0");
       const int stemX = cx + canvas.TextWidth("0") / 2;
       if (m.ShowNames && ShowsChordName(layout, i))
-        DrawChordName(canvas, m, e.Name, cx, y, step, fretHeight, fretPoints);
-      if (m.ShowRhythm) DrawRhythm(canvas, m, RhythmOf(e), stemX, y, fretPoints - 2);
+        DrawChordName(canvas, m, e.Name, cx, y, NameRoom(layout, bar, i, cx, step, x + w), fretHeight, fretPoints - 2);
+      if (m.ShowRhythm) DrawRhythm(canvas, m, RhythmOf(e), stemX, y, fretPoints);
       canvas.SetFont({TabFace::Sans, fretPoints, bold});
     }
     if (IsRestEntry(e)) continue;
