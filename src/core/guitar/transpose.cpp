@@ -32,11 +32,10 @@ int ReadNote(std::string_view& text) {
 // spelled with.
 bool IsChordKind(std::string_view kind) {
   // Longer words first, so that "maj" is not read as "m" and "aj".
-  static constexpr std::array<std::string_view, 25> kWords = {"maj",     "min",  "dim", "aug", "sus",      "add",
-                                                              "alt",     "omit", "no",  "ma",  "mi",       "m",
-                                                              "M",       "o",    "+",   "-",   "#",        "b",
-                                                              "(",       ")",    ",",   "^",   "\xCE\x94", "\xC2\xB0",
-                                                              "\xC3\xB8"};  // triangle, ring, o slash
+  static constexpr std::string_view
+      kWords[] = {"maj", "min", "dim", "aug", "sus", "add",      "alt",      "omit",    "no",
+                  "ma",  "mi",  "m",   "M",   "o",   "+",        "-",        "#",       "b",
+                  "(",   ")",   ",",   "^",   "/",   "\xCE\x94", "\xC2\xB0", "\xC3\xB8"};  // triangle, ring, o slash
   while (!kind.empty()) {
     if (kind[0] >= '0' && kind[0] <= '9') {
       kind.remove_prefix(1);
