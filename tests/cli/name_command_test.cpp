@@ -40,6 +40,9 @@ TEST(NameCommand, TuningChangesTheNotes) {
   EXPECT_EQ(Name({"0,0,0,0,0,0", "--tuning", "355433"}).out.substr(0, 2), "D\n");
   EXPECT_EQ(Name({"--tuning=355555", "0,x,0,2,3,2"}).out.substr(0, 2), "D\n");
   EXPECT_EQ(Name({"0,x,0,2,3,2"}).out.substr(0, 4), "D/E\n");
+  // A capo raises every string: a C shape at the second fret sounds D.
+  EXPECT_EQ(Name({"x,3,2,0,1,0", "--capo", "2"}).out.substr(0, 2), "D\n");
+  EXPECT_EQ(Name({"--capo=0", "x,3,2,0,1,0"}).out.substr(0, 2), "C\n");
 }
 
 TEST(NameCommand, NoNameIsStatusOne) {
