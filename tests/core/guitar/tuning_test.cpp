@@ -129,6 +129,7 @@ TEST(Tuning, TheCapoIsReadFromTheSongAndRaisesEveryString) {
   EXPECT_EQ(SoundingPitches(cMajor, TuningOffsets(555555), 2), (std::array<int, 6>{66, 62, 57, 54, 50, 255}));
   EXPECT_EQ(SoundingPitches(cMajor, TuningOffsets(355555), 0), SoundingPitches(cMajor, TuningOffsets(355555)));
   EXPECT_EQ(WithCapo(TuningOffsets(355555), 3), (StringOffsets{3, 3, 3, 3, 3, 1}));
+  for (TuningTag tag : {555555, 355433, 133565, 944444}) EXPECT_EQ(TuningTagOf(TuningOffsets(tag)), tag);
   EXPECT_EQ(CapoText(0), "");
   EXPECT_EQ(CapoText(7), "Capo 7");
 }
