@@ -13,6 +13,7 @@
 
 #include "core/app/song_file.h"
 #include "core/app/song_state.h"
+#include "core/guitar/capo.h"
 #include "core/guitar/tuning.h"
 #include "core/sound/chord_list.h"
 #include "platform/midi/audio_export.h"
@@ -65,6 +66,7 @@ int RunAudioCommand(int argc, char** argv) {
   audio.patch = PatchFromInfo(loaded->patch);
   audio.tempo = loaded->tempo;
   audio.tuning = loaded->tuning;
+  audio.capo = loaded->capo;
   audio.soundFontSetting = soundFont;
   const AudioExportResult result = ExportSongAudio(audio, out);
   if (!result.ok) {

@@ -7,12 +7,12 @@
 namespace strumbly::cli {
 
 int RunChordPro(const Args& args) {
-  const Conversion chordpro{
-      "chordpro", kChordProExtension, [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
-        const auto s = ExchangeSongOf(song, SongProduct::ChordPro, prefix);
-        if (!s) return std::nullopt;
-        return ChordProText(*s);
-      }};
+  const Conversion chordpro{"chordpro", kChordProExtension,
+                            [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
+                              const auto s = ExchangeSongOf(song, SongProduct::ChordPro, prefix);
+                              if (!s) return std::nullopt;
+                              return ChordProText(*s);
+                            }};
   return RunConversion(chordpro, args);
 }
 

@@ -23,6 +23,7 @@ int RunCheck(const Args& args);
 int RunMidi(const Args& args);
 int RunTab(const Args& args);
 int RunPdf(const Args& args);
+int RunTranspose(const Args& args);
 
 // The whole help text, from the table of commands.
 std::string UsageText();

@@ -48,13 +48,16 @@ const Command kCommands[] = {
      "                  the extension .mid; - writes to standard output).\n",
      RunMidi},
     {"tab",
-     "  tab SONG [OUT]   Write the song's ASCII tablature (default: SONG with the\n"
-     "                  extension .tab; - writes to standard output).\n",
+     "  tab SONG [OUT] [--names]\n"
+     "                  Write the song's ASCII tablature (default: SONG with the\n"
+     "                  extension .tab; - writes to standard output). --names adds\n"
+     "                  the chord names above each row and the string names.\n",
      RunTab},
     {"pdf",
-     "  pdf SONG [OUT] [--page-size A4|Letter]\n"
+     "  pdf SONG [OUT] [--page-size A4|Letter] [--names] [--rhythm]\n"
      "                  Print the song's graphic tablature to a PDF file (A4 unless\n"
-     "                  told otherwise; default OUT: SONG with the extension .pdf).\n",
+     "                  told otherwise; default OUT: SONG with the extension .pdf).\n"
+     "                  --names adds chord and string names, --rhythm the rhythm.\n",
      RunPdf},
     {"audio",
      "  audio SONG OUT [--soundfont SF2]\n"
@@ -79,6 +82,13 @@ const Command kCommands[] = {
      "                  - writes to standard output). Chords without a fingering in\n"
      "                  the sheet or the chord dictionaries are listed at the end.\n",
      RunImport},
+    {"transpose",
+     "  transpose SONG N [OUT]\n"
+     "                  Move the song by N semitones (-11 to 11): frets move, chord\n"
+     "                  names are renamed. OUT defaults to standard output (-).\n"
+     "                  Exit status 1: a chord had no shape within frets 0 to 18\n"
+     "                  and was left as it was (listed; the rest is written).\n",
+     RunTranspose},
 };
 
 }  // namespace

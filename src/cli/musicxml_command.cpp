@@ -7,12 +7,12 @@
 namespace strumbly::cli {
 
 int RunMusicXml(const Args& args) {
-  const Conversion musicxml{
-      "musicxml", kMusicXmlExtension, [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
-        const auto s = ExchangeSongOf(song, SongProduct::MusicXml, prefix);
-        if (!s) return std::nullopt;
-        return MusicXmlText(*s);
-      }};
+  const Conversion musicxml{"musicxml", kMusicXmlExtension,
+                            [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
+                              const auto s = ExchangeSongOf(song, SongProduct::MusicXml, prefix);
+                              if (!s) return std::nullopt;
+                              return MusicXmlText(*s);
+                            }};
   return RunConversion(musicxml, args);
 }
 

@@ -14,12 +14,13 @@
 #include "core/guitar/tuning.h"
 
 const char* const kNameCommandUsage =
-    "  name FRETS [--tuning TAG]\n"
+    "  name FRETS [--tuning TAG] [--capo N]\n"
     "                  Print the names of the chord that six frets sound, likeliest\n"
     "                  first, one per line. FRETS run from the low E string to the\n"
     "                  high one, x for a string not played: x,3,2,0,1,0. TAG is a\n"
     "                  six-digit tuning, first digit string 6, 5 = standard pitch\n"
-    "                  (555555 standard, 355555 dropped D).\n"
+    "                  (555555 standard, 355555 dropped D). N: a capo at fret 0\n"
+    "                  to 11, the frets counted from it.\n"
     "                  Exit status: 0 names printed, 1 no name fits, 2 usage error.\n";
 
 namespace {
@@ -72,16 +73,32 @@ std::optional<strumbly::TuningTag> ReadTuning(std::string_view text) {
 
 int RunNameCommand(int argc, char** argv, std::ostream& out, std::ostream& err) {
   auto usage = [&](const std::string& problem) {
-    err << "strumbly-cli name: " << problem << "\nUsage: strumbly-cli name FRETS [--tuning TAG]\n" << kNameCommandUsage;
+    err << "strumbly-cli name: " << problem << "\nUsage: strumbly-cli name FRETS [--tuning TAG] [--capo N]\n"
+        << kNameCommandUsage;
     return 2;
   };
   std::optional<std::string> fretsText;
   strumbly::TuningTag tuning = strumbly::kStandardTuningTag;
+  int capo = 0;
   for (int i = 0; i < argc; ++i) {
     const std::string_view arg = argv[i];
     if (arg == "--help" || arg == "-h") {
-      out << "Usage: strumbly-cli name FRETS [--tuning TAG]\n" << kNameCommandUsage;
+      out << "Usage: strumbly-cli name FRETS [--tuning TAG] [--capo N]\n" << kNameCommandUsage;
       return 0;
+    }
+    if (arg == "--capo" || arg.substr(0, 7) == "--capo=") {
+      std::string_view value;
+      if (arg == "--capo") {
+        if (i + 1 >= argc) return usage("--capo needs a fret from 0 to 11");
+        value = argv[++i];
+      } else {
+        value = arg.substr(7);
+      }
+      const auto n = strumbly::ReadInteger(value);
+      if (value.empty() || value.find_first_not_of("0123456789") != std::string_view::npos || !n || *n > 11)
+        return usage("capo '" + std::string(value) + "' is not a fret from 0 to 11");
+      capo = *n;
+      continue;
     }
     std::optional<std::string_view> tagText;
     if (arg == "--tuning") {
@@ -107,7 +124,7 @@ int RunNameCommand(int argc, char** argv, std::ostream& out, std::ostream& err) 
   const auto frets = ReadFrets(*fretsText, problem);
   if (!frets) return usage(problem);
 
-  const auto names = strumbly::NameChord(*frets, tuning);
+  const auto names = strumbly::NameChord(*frets, tuning, capo);
   if (names.empty()) {
     err << "strumbly-cli name: no chord name fits these notes\n";
     return 1;

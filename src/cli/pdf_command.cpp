@@ -14,7 +14,16 @@ namespace strumbly::cli {
 int RunPdf(const Args& args) {
   Args rest;
   QPageSize pageSize(QPageSize::A4);
+  bool names = false, rhythm = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--names") {
+      names = true;
+      continue;
+    }
+    if (args[i] == "--rhythm") {
+      rhythm = true;
+      continue;
+    }
     if (args[i] != "--page-size") {
       rest.push_back(args[i]);
       continue;
@@ -42,10 +51,10 @@ int RunPdf(const Args& args) {
   QGuiApplication app(argc, argv);
 
   const Conversion pdf{"pdf", ".pdf",
-                       [&pageSize](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
+                       [&](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
                          const auto t = BuildSongTablature(song, prefix);
                          if (!t) return std::nullopt;
-                         return TabPdfBytes(t->Drawing(), pageSize).toStdString();
+                         return TabPdfBytes(t->Drawing(names, rhythm), pageSize).toStdString();
                        }};
   return RunConversion(pdf, rest);
 }

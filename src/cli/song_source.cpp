@@ -5,6 +5,7 @@
 
 #include "core/app/song_file.h"
 #include "core/app/song_state.h"
+#include "core/guitar/capo.h"
 #include "core/guitar/tuning.h"
 #include "platform/command_error.h"
 #include "platform/song_io.h"
@@ -26,6 +27,8 @@ std::optional<CliSong> LoadSong(const std::string& path) {
   song.patch = text.patch ? PatchFromInfo(*text.patch) : kDefaultPatch;
   song.tuning = text.tuning ? NormalizeTuningTag(*text.tuning) : kStandardTuningTag;
   song.tempo = text.tempo ? TempoFromInfo(*text.tempo) : kDefaultTempo;
+  song.capo = FindSongCapo(song.lines);
+  song.infoLines = text.allFourInfo;
   return song;
 }
 

@@ -16,6 +16,8 @@ struct CliSong {
   int patch = 0;
   std::int32_t tuning = 0;
   int tempo = 0;
+  int capo = 0;            // from the song's "* Capo: N" line
+  bool infoLines = false;  // the file began with the four info lines
 };
 
 // Reads the song; on failure prints the reason to standard error and gives

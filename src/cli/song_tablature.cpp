@@ -10,7 +10,7 @@ std::optional<SongTablature> BuildSongTablature(const CliSong& song, const std::
   ChordList list;
   if (!SongChordList(song, list, SongProduct::Tab, prefix)) return std::nullopt;
   SongTablature tab{BuildTabLayout(list, song.lines), SearchedTabTitles(song.lines, song.path),
-                    TuningPanelText(song.tuning)};
+                    TabTuningHeading(song.tuning, song.capo), song.tuning};
   if (tab.layout.anyTruncated) std::cerr << prefix << kTruncationWarning << "\n";
   return tab;
 }

@@ -14,7 +14,14 @@ struct SongTablature {
   TabLayout layout;
   TabTitles titles;
   std::string tuningText;
-  TabDrawing Drawing() const { return {&layout, tuningText, titles.title, titles.subtitle, false}; }
+  TuningTag tuning = kStandardTuningTag;
+  TabDrawing Drawing(bool names = false, bool rhythm = false) const {
+    TabDrawing d{&layout, tuningText, titles.title, titles.subtitle, false};
+    d.showNames = names;
+    d.showRhythm = rhythm;
+    d.tuning = tuning;
+    return d;
+  }
 };
 
 // Nothing when the song is refused (messages printed after the prefix). An

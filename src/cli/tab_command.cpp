@@ -7,13 +7,25 @@
 namespace strumbly::cli {
 
 int RunTab(const Args& args) {
+  // --names: a line of chord names above each row and the string names at
+  // its start; without it the format is the plain one scripts read.
+  AsciiTabOptions options;
+  Args rest;
+  for (const std::string& a : args) {
+    if (a == "--names")
+      options.names = true;
+    else
+      rest.push_back(a);
+  }
   const Conversion tab{
-      "tab", ".tab", [](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
+      "tab", ".tab", [&options](const CliSong& song, const std::string& prefix) -> std::optional<std::string> {
         const auto t = BuildSongTablature(song, prefix);
         if (!t) return std::nullopt;
-        return AsciiTabFileText(AsciiTabLines(t->layout, t->tuningText, t->titles.title, t->titles.subtitle));
+        AsciiTabOptions o = options;
+        o.tuning = t->tuning;
+        return AsciiTabFileText(AsciiTabLines(t->layout, t->tuningText, t->titles.title, t->titles.subtitle, o));
       }};
-  return RunConversion(tab, args);
+  return RunConversion(tab, rest);
 }
 
 }  // namespace strumbly::cli

@@ -118,6 +118,63 @@ TEST_F(ConvertCommands, TabTitleFallsBackToTheFileName) {
   EXPECT_EQ(ReadWholeFile(dir / "dropped.tab").substr(0, 36), "\r\nDropped D Tuning - D A D G B E\r\n\r\n");
 }
 
+TEST_F(ConvertCommands, ACapoSoundsInTheMidiFileAndHeadsTheTablature) {
+  const std::string body = "C, x, 3, 2, 0, 1, 0, Q\r\n";
+  const auto plain = Song("plain.sly", body);
+  const auto capo = Song("capo.sly", "* Capo: 2\r\n" + body);
+  ASSERT_EQ(RunCliCaught("midi " + plain).status, 0);
+  ASSERT_EQ(RunCliCaught("midi " + capo).status, 0);
+  ChordList list;
+  BuildChordList({body.substr(0, body.size() - 2)}, list);
+  ComputeDurations(list, TicksPerWholeNote);
+  // No capo line: the file of old. A capo: every note two semitones up.
+  EXPECT_EQ(ReadWholeFile(dir / "plain.mid"), MidiFileBytes(list, 25, 120, TuningOffsets(555555)));
+  EXPECT_EQ(ReadWholeFile(dir / "capo.mid"), MidiFileBytes(list, 25, 120, StringOffsets{2, 2, 2, 2, 2, 2}));
+  const auto tab = RunCliCaught("tab " + capo + " -").out;
+  const auto plainTab = RunCliCaught("tab " + plain + " -").out;
+  const std::string heading = "\r\nStandard Tuning - E A D G B E, Capo 2\r\n\r\n";
+  EXPECT_EQ(tab.substr(0, heading.size()), heading);
+  // The frets stay as written; the title is each file's name.
+  EXPECT_EQ(tab.substr(tab.find("|")), plainTab.substr(plainTab.find("|")));
+}
+
+TEST_F(ConvertCommands, TabNamesOption) {
+  const auto song = Song("n.sly", "C, x, 3, 2, 0, 1, 0, Q\r\nG, 3, 2, 0, 0, 0, 3, Q\r\n");
+  const auto plain = RunCliCaught("tab " + song + " -").out;
+  const auto r = RunCliCaught("tab --names " + song + " -");
+  EXPECT_EQ(r.status, 0);
+  EXPECT_NE(r.out.find("\r\n          C         G\r\ne|---------0---------3--------|\r\n"), std::string::npos);
+  EXPECT_NE(r.out.find("\r\nE|-------------------3--------|\r\n"), std::string::npos);
+  // A names line and a letter on each of the six rows: nothing else changes.
+  EXPECT_EQ(r.out.size(), plain.size() + std::string("          C         G\r\n").size() + 6);
+  // The graphic tablature takes --names and --rhythm.
+  EXPECT_EQ(RunCliCaught("pdf " + song + " " + (dir / "n.pdf").string() + " --names --rhythm").status, 0);
+  EXPECT_EQ(ReadWholeFile(dir / "n.pdf").substr(0, 5), "%PDF-");
+}
+
+TEST_F(ConvertCommands, TransposeRenamesAndMovesTheSong) {
+  const auto song = Song("t.sly",
+                         "* Title: T\r\nD/F#, 2, x, 0, 2, 3, 2, Q\r\nRest, x, x, x, x, x, x, Q\r\n\r\n"
+                         "Am7b5, x, 0, 1, 0, 1, x, H\r\nWide, 0, x, x, x, x, 18, Q\r\n");
+  const auto out = (dir / "up.sly").string();
+  auto r = RunCliCaught("transpose " + song + " 2 " + out);
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, song +
+                       ": The chord on line 6 was not transposed: no shape of the new chord lies within frets 0 "
+                       "to 18.\n");
+  EXPECT_EQ(ReadWholeFile(out), std::string(kInfo) +
+                                    "* Title: T\r\nE/G#, 4, x, 2, 4, 5, 4, Q\r\nRest, x, x, x, x, x, x, Q\r\n\r\n"
+                                    "Bm7b5, x, 2, 3, 2, 3, x, H\r\nWide, 0, x, x, x, x, 18, Q\r\n");
+  // To standard output by default; down again gives the song back, the
+  // chord that stayed (an octave up: 12, x, x, x, x, 28) included.
+  r = RunCliCaught("transpose " + out + " -2");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, ReadWholeFile(song));
+  for (const char* bad :
+       {"transpose", "transpose x.sly", "transpose x.sly 12", "transpose x.sly up", "transpose x.sly 1 a b"})
+    EXPECT_EQ(RunCliCaught(bad).status, 2) << bad;
+}
+
 TEST_F(ConvertCommands, OverfullBarWarnsOnceAndStillSucceeds) {
   std::string body;
   for (int i = 0; i < 20; ++i) body += "C, x, 3, 2, 0, 1, 0, Q\r\n";

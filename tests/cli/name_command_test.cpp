@@ -40,6 +40,9 @@ TEST(NameCommand, TuningChangesTheNotes) {
   EXPECT_EQ(Name({"0,0,0,0,0,0", "--tuning", "355433"}).out.substr(0, 2), "D\n");
   EXPECT_EQ(Name({"--tuning=355555", "0,x,0,2,3,2"}).out.substr(0, 2), "D\n");
   EXPECT_EQ(Name({"0,x,0,2,3,2"}).out.substr(0, 4), "D/E\n");
+  // A capo raises every string: a C shape at the second fret sounds D.
+  EXPECT_EQ(Name({"x,3,2,0,1,0", "--capo", "2"}).out.substr(0, 2), "D\n");
+  EXPECT_EQ(Name({"--capo=0", "x,3,2,0,1,0"}).out.substr(0, 2), "C\n");
 }
 
 TEST(NameCommand, NoNameIsStatusOne) {
@@ -63,7 +66,10 @@ TEST(NameCommand, BadArgumentsAreUsageErrors) {
            {"x,3,2,0,1,0", "--tuning", "55555"},
            {"x,3,2,0,1,0", "--tuning", "5555a5"},
            {"x,3,2,0,1,0", "--tuning", "-55555"},
-           {"x,3,2,0,1,0", "--capo", "2"},
+           {"x,3,2,0,1,0", "--capo", "12"},
+           {"x,3,2,0,1,0", "--capo", "-1"},
+           {"x,3,2,0,1,0", "--capo"},
+           {"x,3,2,0,1,0", "--fret", "2"},
        }) {
     std::string joined;
     for (const auto& a : args) joined += a + " ";

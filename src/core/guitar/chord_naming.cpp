@@ -206,10 +206,11 @@ std::vector<ChordSpelling> NameNotes(const std::vector<int>& notes) {
   return names;
 }
 
-std::vector<std::string> NameChord(const std::array<std::int32_t, 6>& frets, TuningTag tuning) {
+std::vector<std::string> NameChord(const std::array<std::int32_t, 6>& frets, TuningTag tuning, int capo) {
   std::vector<std::string> names;
-  for (const ChordSpelling& chord : NameNotes(SoundingNotes(frets, TuningOffsets(tuning))))
-    names.push_back(ChordNameText(chord));
+  StringOffsets offsets = TuningOffsets(tuning);
+  for (int& o : offsets) o += capo;
+  for (const ChordSpelling& chord : NameNotes(SoundingNotes(frets, offsets))) names.push_back(ChordNameText(chord));
   return names;
 }
 

@@ -72,6 +72,8 @@ bool SpellingMatchesNotes(const ChordSpelling& chord, const std::vector<int>& no
 // the bass, then slash chords over the lowest note, simpler chords first.
 // Empty when no name fits (a single note, no note at all).
 std::vector<ChordSpelling> NameNotes(const std::vector<int>& notes);
-std::vector<std::string> NameChord(const std::array<std::int32_t, 6>& frets, TuningTag tuning);
+// The capo adds its semitones to every string, the frets being written
+// relative to it.
+std::vector<std::string> NameChord(const std::array<std::int32_t, 6>& frets, TuningTag tuning, int capo = 0);
 
 }  // namespace strumbly

@@ -1,5 +1,7 @@
 #include "core/guitar/tuning.h"
 
+#include <algorithm>
+
 #include "core/chordsheet/chord_line.h"
 #include "core/chordsheet/text.h"
 
@@ -35,6 +37,12 @@ StringOffsets TuningOffsets(TuningTag tag) {
   StringOffsets offsets{};
   for (std::size_t i = 0; i < 6; ++i) offsets[5 - i] = digits[i] - 5;
   return offsets;
+}
+
+TuningTag TuningTagOf(const StringOffsets& offsets) {
+  TuningTag tag = 0;
+  for (std::size_t i = 6; i-- > 0;) tag = tag * 10 + std::clamp(offsets[i], -5, 4) + 5;
+  return tag;
 }
 
 std::string BuildCustomTuningCaption(TuningTag tag) {

@@ -44,6 +44,8 @@ std::array<int, 6> TuningDigits(TuningTag tag);
 
 // Offsets of the tag, string 1 first: digit - 5 (a digit 0 gives -5).
 StringOffsets TuningOffsets(TuningTag tag);
+// The tag of offsets from -5 to 4 (others are clamped to that range).
+TuningTag TuningTagOf(const StringOffsets& offsets);
 
 // Note names by digit (0 to 9) and string index (0 = string 1), spelled with
 // sharps; digit 0 has the name "?".

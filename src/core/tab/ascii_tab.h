@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "core/guitar/tuning.h"
 #include "core/tab/tab_layout.h"
 
 namespace strumbly {
@@ -20,6 +21,18 @@ inline int BarDash(int n) { return (38 - n) / (n + 1); }
 // empty lines for every row of two bars, and a closing empty line.
 std::vector<std::string> AsciiTabLines(const TabLayout& layout, const std::string& tuningText, const std::string& title,
                                        const std::string& subtitle);
+
+// What the ASCII tablature adds to its plain format. With names, every row
+// starts with the string names ("e|" ... "E|", padded to one width) and has
+// a line above it with the chord names, each starting at its column and
+// standing only where the name changes, cut to the room before the next
+// column.
+struct AsciiTabOptions {
+  bool names = false;
+  TuningTag tuning = kStandardTuningTag;
+};
+std::vector<std::string> AsciiTabLines(const TabLayout& layout, const std::string& tuningText, const std::string& title,
+                                       const std::string& subtitle, const AsciiTabOptions& options);
 
 // The .tab file: every line followed by CR LF.
 std::string AsciiTabFileText(const std::vector<std::string>& lines);

@@ -1,5 +1,7 @@
 #include "core/tab/tab_layout.h"
 
+#include <algorithm>
+
 #include "core/chordsheet/text.h"
 
 namespace strumbly {
@@ -42,6 +44,60 @@ TabLayout BuildTabLayout(const ChordList& list, const std::vector<std::string>& 
     }
   }
   return layout;
+}
+
+bool IsRestEntry(const TabEntry& e) {
+  return !e.Name.empty() && std::all_of(e.Frets.begin(), e.Frets.end(), [](std::int32_t f) { return f == NotPlayed; });
+}
+
+bool ShowsChordName(const TabLayout& layout, std::size_t i) {
+  const TabEntry& e = layout.TabEntries[i];
+  if (e.IsBarEnd || IsRestEntry(e) || IsBlank(e.Name) || UpperAscii(Trim(e.Name)) == "REST") return false;
+  while (i > 0) {
+    const TabEntry& before = layout.TabEntries[--i];
+    if (!before.IsBarEnd) return before.Name != e.Name;
+  }
+  return true;
+}
+
+TabRhythm RhythmOf(const TabEntry& e) {
+  TabRhythm r;
+  std::string_view code = e.Duration;
+  if (code.size() == 2 && code[0] == '.') {
+    r.dotted = true;
+    code.remove_prefix(1);
+  }
+  if (code.size() != 1) return {};
+  if (IsRestEntry(e)) {
+    r.kind = TabRhythm::Kind::Rest;
+    return r;
+  }
+  switch (code[0] | 0x20) {
+    case 'w':
+      r.kind = TabRhythm::Kind::Whole;
+      break;
+    case 'h':
+      r.kind = TabRhythm::Kind::Half;
+      break;
+    case 'q':
+      r.kind = TabRhythm::Kind::Stem;
+      break;
+    case 'e':
+      r = {TabRhythm::Kind::Stem, 1, r.dotted};
+      break;
+    case 's':
+      r = {TabRhythm::Kind::Stem, 2, r.dotted};
+      break;
+    case 't':
+      r = {TabRhythm::Kind::Stem, 3, r.dotted};
+      break;
+    case 'f':
+      r = {TabRhythm::Kind::Stem, 4, r.dotted};
+      break;
+    default:
+      return {};
+  }
+  return r;
 }
 
 }  // namespace strumbly

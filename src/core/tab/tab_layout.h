@@ -50,4 +50,22 @@ struct TabLayout {
 // empty text. Bar sizes are set in one pass.
 TabLayout BuildTabLayout(const ChordList& list, const std::vector<std::string>& lines);
 
+// A column that sounds nothing: a named entry with no string played.
+bool IsRestEntry(const TabEntry& e);
+
+// Whether the chord name of entry i stands above its column: it does where
+// the name differs from the previous column's (the entry before it, closing
+// entries skipped), as lead sheets do, and never for a rest or a blank name.
+bool ShowsChordName(const TabLayout& layout, std::size_t i);
+
+// The rhythm drawn under a column, from its duration code.
+struct TabRhythm {
+  enum class Kind { None, Rest, Whole, Half, Stem };
+  Kind kind = Kind::None;
+  int flags = 0;  // eighths 1, sixteenths 2, thirty-seconds 3, sixty-fourths 4
+  bool dotted = false;
+  friend bool operator==(const TabRhythm&, const TabRhythm&) = default;
+};
+TabRhythm RhythmOf(const TabEntry& e);
+
 }  // namespace strumbly

@@ -44,4 +44,10 @@ std::string WithExtension(std::string_view path, std::string_view extension) {
 
 std::string TuningPanelText(TuningTag tag) { return TuningStatusText(TuningCaption(tag)); }
 
+std::string TabTuningHeading(TuningTag tag, int capo) {
+  std::string text = TuningPanelText(tag);
+  if (capo > 0) text += ", Capo " + std::to_string(capo);
+  return text;
+}
+
 }  // namespace strumbly

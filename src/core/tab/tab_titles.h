@@ -30,4 +30,8 @@ std::string WithExtension(std::string_view path, std::string_view extension);
 // The tuning as the status bar names it ("Standard Tuning - E A D G B E").
 std::string TuningPanelText(TuningTag tag);
 
+// The tuning line of the tablature heading: the status bar's text, followed
+// by ", Capo N" when the song has a capo. Fret numbers stay as written.
+std::string TabTuningHeading(TuningTag tag, int capo);
+
 }  // namespace strumbly

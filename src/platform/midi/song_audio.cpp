@@ -1,5 +1,7 @@
 #include "platform/midi/song_audio.h"
 
+#include "core/guitar/capo.h"
+
 namespace strumbly {
 
 AudioExportJob SongAudioJob(const SongAudio& song, const std::string& path) {
@@ -7,7 +9,7 @@ AudioExportJob SongAudioJob(const SongAudio& song, const std::string& path) {
   job.chords = song.chords;
   job.program = song.patch & 0x7F;
   job.tempo = song.tempo;
-  job.tuningOffsets = TuningOffsets(song.tuning);
+  job.tuningOffsets = WithCapo(TuningOffsets(song.tuning), song.capo);
   job.soundFontSetting = song.soundFontSetting;
   job.path = path;
   return job;

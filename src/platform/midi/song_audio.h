@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/app/song_file.h"
 #include "core/guitar/tuning.h"
 #include "core/sound/chord_list.h"
 #include "platform/midi/audio_export.h"
@@ -13,10 +14,11 @@ namespace strumbly {
 
 struct SongAudio {
   ChordList chords;  // as BuildChordList gives it
-  std::uint8_t patch = 25;
-  int tempo = 120;
+  std::uint8_t patch = kDefaultPatch;
+  int tempo = kDefaultTempo;
   TuningTag tuning = kStandardTuningTag;
   std::string soundFontSetting;  // empty for the usual soundfont
+  int capo = 0;                  // frets are written relative to it
 };
 
 AudioExportJob SongAudioJob(const SongAudio& song, const std::string& path);

@@ -13,7 +13,10 @@ int PrintTabOn(QPagedPaintDevice& device, const TabDrawing& drawing) {
   QPainter painter;
   if (!painter.begin(&device)) return 0;
   PainterTabCanvas canvas(painter, &device);
-  const int pages = PrintTabPages(canvas, drawing, device.width(), device.height());
+  // Paper shows the staff in the middle of the printable width.
+  TabDrawing centred = drawing;
+  centred.centredPage = true;
+  const int pages = PrintTabPages(canvas, centred, device.width(), device.height());
   painter.end();
   return pages;
 }

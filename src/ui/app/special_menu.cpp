@@ -8,6 +8,7 @@
 
 #include "core/app/song_names.h"
 #include "core/chordsheet/chord_edits.h"
+#include "core/guitar/capo.h"
 #include "core/guitar/chord_naming.h"
 #include "core/tab/tab_titles.h"
 #include "platform/dialogs.h"
@@ -83,7 +84,8 @@ void TfrmMain::AudioFile1Click() {
   if (chosen.isEmpty()) return;
   if (!AudioFormatForPath(S(chosen), nullptr)) chosen += ".wav";
 
-  const SongAudio audio{player_->chordList(), song_.Patch(), song_.Tempo(), song_.Tuning(), settings_.SoundFont};
+  SongAudio audio{player_->chordList(), song_.Patch(), song_.Tempo(), song_.Tuning(), settings_.SoundFont};
+  audio.capo = FindSongCapo(ToStdStrings(sheet_->Lines()));
   const std::string path = S(chosen);
   QProgressDialog progress(QString(), "Cancel", 0, 1000, this);
   progress.setLabel(PlainLabel("Writing " + Q(FileNameOf(path)) + "..."));

@@ -77,6 +77,7 @@ void TabCommands::ShowTablature(const TabSongInput& song, bool ascii) {
   source.lines = song.lines;
   source.fileName = song.fileName;
   source.tuningText = song.tuningText;
+  source.tuning = TuningTagOf(song.tuningOffsets);
   source.boldFrets = settings_.TabFont;
   source.lastDir = settings_.LastDir;
   if (settings_.TabPrompt) {

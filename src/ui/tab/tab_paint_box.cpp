@@ -29,7 +29,8 @@ void TTabPaintBox::Clear() { SetDrawing({}); }
 
 int TTabPaintBox::DrawingHeight() const {
   if (!drawing_.layout) return 0;
-  return ScreenDrawingHeight(ScreenTabMetrics(viewport()->width()), *drawing_.layout);
+  return ScreenDrawingHeight(ScreenTabMetrics(viewport()->width(), drawing_.showNames, drawing_.showRhythm),
+                             *drawing_.layout);
 }
 
 void TTabPaintBox::UpdateScrollRange() {

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/song_names.h"
+#include "core/guitar/capo.h"
 #include "core/tab/ascii_tab.h"
 #include "core/tab/tab_titles.h"
 #include "platform/command_error.h"
@@ -109,7 +110,13 @@ void TfrmTab::Open(TabMode mode, TabSource source) {
   }
 
   layout_ = std::make_unique<TabLayout>(BuildTabLayout(source_.chordList, source_.lines));
-  drawing_ = TabDrawing{layout_.get(), source_.tuningText, titles.title, titles.subtitle, source_.boldFrets};
+  // The heading names the capo; the frets stay as written.
+  const int capo = FindSongCapo(source_.lines);
+  const std::string tuningText = capo > 0 ? source_.tuningText + ", " + CapoText(capo) : source_.tuningText;
+  drawing_ = TabDrawing{layout_.get(), tuningText, titles.title, titles.subtitle, source_.boldFrets};
+  drawing_.showNames = source_.showNames;
+  drawing_.showRhythm = source_.showRhythm;
+  drawing_.tuning = source_.tuning;
 
   if (mode_ == TabMode::Graphic) {
     setWindowTitle("Tabulature");
@@ -122,8 +129,8 @@ void TfrmTab::Open(TabMode mode, TabSource source) {
     PaintBox1->setFocus();
     return;
   }
-  const std::vector<std::string> lines =
-      AsciiTabLines(*layout_, drawing_.tuningText, drawing_.title, drawing_.subtitle);
+  const std::vector<std::string> lines = AsciiTabLines(*layout_, drawing_.tuningText, drawing_.title, drawing_.subtitle,
+                                                       AsciiTabOptions{source_.asciiNames, source_.tuning});
   Memo1->setPlainText(ToQStrings(lines).join('\n'));
   Memo1->moveCursor(QTextCursor::Start);
   setWindowTitle("ASCII Tabulature");

@@ -28,6 +28,13 @@ struct TabSource {
   bool prompted = false;           // the titles below come from the title prompt
   std::string title, subtitle;
   std::string lastDir;  // where the save dialog starts
+  // Graphic tablature: chord and string names, and the rhythm.
+  bool showNames = false;
+  bool showRhythm = false;
+  // ASCII tablature: the line of chord names and the string names; off,
+  // the text is the plain format that saved files and scripts rely on.
+  bool asciiNames = false;
+  TuningTag tuning = kStandardTuningTag;  // the string names' tuning
 };
 
 class TfrmTab : public QDialog {

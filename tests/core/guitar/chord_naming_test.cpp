@@ -75,6 +75,9 @@ TEST(ChordNaming, TheTuningChangesTheName) {
   EXPECT_EQ(First({0, x, 0, 2, 3, 2}), "D/E");
   // Every string a semitone high: an E shape sounds F.
   EXPECT_EQ(First({0, 2, 2, 1, 0, 0}, 666666), "F");
+  // A capo adds its frets: a C shape at capo 2 sounds D, under any tuning.
+  EXPECT_EQ(NameChord({0, 1, 0, 2, 3, x}, 555555, 2).front(), "D");
+  EXPECT_EQ(NameChord({0, 0, 1, 2, 2, 0}, 666666, 1).front(), "F#");
 }
 
 TEST(ChordNaming, NoNameForTooFewNotes) {

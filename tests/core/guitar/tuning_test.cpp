@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/chordsheet/chord_line.h"
+#include "core/guitar/capo.h"
 
 using namespace strumbly;
 
@@ -99,4 +100,40 @@ TEST(Tuning, SoundingPitchAddsOffsetAndSkipsSilentStrings) {
   // C major under D major tuning.
   const std::array<std::uint8_t, 6> cMajor{64, 60, 55, 52, 48, 255};
   EXPECT_EQ(SoundingPitches(cMajor, TuningOffsets(355433)), (std::array<int, 6>{62, 58, 54, 52, 48, 255}));
+}
+
+TEST(Tuning, TheCapoIsReadFromTheSongAndRaisesEveryString) {
+  const struct {
+    std::vector<std::string> lines;
+    int capo;
+  } songs[] = {
+      {{"* Title: Song", "C, x, 3, 2, 0, 1, 0, Q"}, 0},
+      {{"* Capo: 3", "C, x, 3, 2, 0, 1, 0, Q"}, 3},
+      {{"*capo:11"}, 11},
+      {{"* CAPO: 2 (live)", "* Capo: 5"}, 5},         // the last one counts
+      {{"* Capo: 5", "* Capo: 12", "* Capo: x"}, 5},  // ... when it is one
+      {{"* Capo: -1"}, 0},
+      {{"* Capo: 123"}, 0},
+      {{"* Capo:"}, 0},
+      {{"Capo: 4, x, 3, 2, 0, 1, 0, Q"}, 0},  // not a comment line
+  };
+  for (const auto& s : songs) EXPECT_EQ(FindSongCapo(s.lines), s.capo) << s.lines[0];
+  // Setting it: replaced where it stands, removed for 0, otherwise put in
+  // after the comment lines at the top.
+  const std::vector<std::string> song{"* Title: T", "* Sub: S", "C, x, 3, 2, 0, 1, 0, Q"};
+  const auto capo2 = SongLinesWithCapo(song, 2);
+  EXPECT_EQ(capo2, (std::vector<std::string>{"* Title: T", "* Sub: S", "* Capo: 2", "C, x, 3, 2, 0, 1, 0, Q"}));
+  EXPECT_EQ(FindSongCapo(capo2), 2);
+  EXPECT_EQ(SongLinesWithCapo(capo2, 4)[2], "* Capo: 4");
+  EXPECT_EQ(SongLinesWithCapo(capo2, 0), song);
+  EXPECT_EQ(SongLinesWithCapo(song, 0), song);
+  EXPECT_EQ(SongLinesWithCapo({"* capo: 2 (live)"}, 2), (std::vector<std::string>{"* capo: 2 (live)"}));
+  // C major with a capo at 2 sounds D major; unplayed strings stay silent.
+  const std::array<std::uint8_t, 6> cMajor{64, 60, 55, 52, 48, 255};
+  EXPECT_EQ(SoundingPitches(cMajor, TuningOffsets(555555), 2), (std::array<int, 6>{66, 62, 57, 54, 50, 255}));
+  EXPECT_EQ(SoundingPitches(cMajor, TuningOffsets(355555), 0), SoundingPitches(cMajor, TuningOffsets(355555)));
+  EXPECT_EQ(WithCapo(TuningOffsets(355555), 3), (StringOffsets{3, 3, 3, 3, 3, 1}));
+  for (TuningTag tag : {555555, 355433, 133565, 944444}) EXPECT_EQ(TuningTagOf(TuningOffsets(tag)), tag);
+  EXPECT_EQ(CapoText(0), "");
+  EXPECT_EQ(CapoText(7), "Capo 7");
 }

@@ -108,5 +108,32 @@ TEST(AsciiTab, HeaderCentring) {
 
 TEST(AsciiTab, FileLinesEndWithCrLf) { EXPECT_EQ(AsciiTabFileText({"", "a", ""}), "\r\na\r\n\r\n"); }
 
+TEST(AsciiTab, NamesOptionAddsChordAndStringNames) {
+  const std::vector<std::string> song{C, C, "Cmaj7add9sus4, x, 3, 2, 0, 0, 0, Q", "", "Rest, x, x, x, x, x, x, Q", G};
+  ChordList list;
+  ASSERT_TRUE(BuildChordList(song, list).ok);
+  const TabLayout layout = BuildTabLayout(list, song);
+  const auto plain = AsciiTabLines(layout, "t", "T", "");
+  // Off, the format is the plain one.
+  EXPECT_EQ(AsciiTabLines(layout, "t", "T", "", AsciiTabOptions{}), plain);
+  const auto named = AsciiTabLines(layout, "t", "T", "", AsciiTabOptions{true, 355555});
+  ASSERT_EQ(named.size(), plain.size() + 1);
+  const std::vector<std::string> rows(named.begin() + 6, named.begin() + 13);
+  // Three chords: 6 hyphens between cells; a name starts at its cell and
+  // may fill it and the hyphens after it but one. The repeated C and the
+  // rest get none. String 6 of dropped D is a D.
+  const std::vector<std::string> expected{
+      "        C               Cmaj7ad                    G",
+      "e|-------0-------0-------0------|-------------------3--------|",
+      "B|-------1-------1-------0------|-------------------0--------|",
+      "G|-------0-------0-------0------|-------------------0--------|",
+      "D|-------2-------2-------2------|-------------------0--------|",
+      "A|-------3-------3-------3------|-------------------2--------|",
+      "D|------------------------------|-------------------3--------|",
+  };
+  EXPECT_EQ(rows, expected);
+  for (std::size_t k = 1; k < 7; ++k) EXPECT_EQ(rows[k].substr(1), plain[5 + k]) << k;
+}
+
 }  // namespace
 }  // namespace strumbly

@@ -179,6 +179,90 @@ TEST(TabDrawing, OverfullBarIsReportedOnEveryPaint) {
   EXPECT_TRUE(PaintScreenTab(canvas, {&l, "", "", "", false}, 600, 300, 400));
 }
 
+TEST(TabDrawing, RowsGrowOnlyByWhatIsShown) {
+  const TabMetrics plain = ScreenTabMetrics(600);
+  const TabMetrics names = ScreenTabMetrics(600, true, false);
+  const TabMetrics rhythm = ScreenTabMetrics(600, false, true);
+  const TabMetrics both = ScreenTabMetrics(600, true, true);
+  // Names: a line of 20 above every staff, and room for the string names
+  // left of the first bar; rhythm: 30 below.
+  EXPECT_EQ(names.RowStep(), 112 + 20);
+  EXPECT_EQ(names.FirstStaffTop, 95 + 20);
+  EXPECT_EQ(BarLeft(names, true), 10 + 30);
+  EXPECT_EQ(names.Margin + names.StaffWidth, plain.Margin + plain.StaffWidth);
+  EXPECT_EQ(rhythm.RowStep(), 112 + 30);
+  EXPECT_EQ(rhythm.FirstStaffTop, 95);
+  EXPECT_EQ(BarLeft(rhythm, true), 10);
+  EXPECT_EQ(both.RowStep(), 112 + 50);
+  EXPECT_EQ(ScreenDrawingHeight(both, Layout(Bars(3))), 95 + 20 + 2 * 162);
+}
+
+TEST(TabDrawing, ChordNamesWhereTheyChangeAndStringNamesOfTheTuning) {
+  const TabLayout l = Layout({C, C, "Cmaj7add9sus4, x, 3, 2, 0, 0, 0, Q", G, "Rest, x, x, x, x, x, x, Q", G});
+  TabDrawing d{&l, "", "", "", false};
+  d.showNames = true;
+  d.tuning = 355555;  // dropped D
+  RecordingCanvas canvas;
+  PaintScreenTab(canvas, d, 1000, 0, 1000);
+  const TabMetrics m = ScreenTabMetrics(1000, true, false);
+  const int y = m.FirstStaffTop, step = (m.StaffWidth / 2) / 8;
+  ASSERT_EQ(step, 57);
+  std::vector<std::string> names;
+  for (const auto& t : canvas.texts)
+    if (t.font.bold) {
+      names.push_back(t.text);
+      EXPECT_EQ(t.font, (TabFont{TabFace::Sans, 8, true}));
+      EXPECT_LT(t.y + 16, y - 10) << t.text;  // clear of the first string's numbers
+    }
+  // The long name is cut to the room before G (the step less a gap of 5),
+  // with an ellipsis: 3 bytes of 8 units each in the recording canvas.
+  ASSERT_EQ(names.size(), 4u);
+  EXPECT_EQ(names[0], "C");
+  EXPECT_EQ(names[1], "Cma\xE2\x80\xA6");
+  EXPECT_EQ(names[2], "G");
+  EXPECT_EQ(names[3], "G");
+  std::vector<std::string> strings;
+  for (const auto& t : canvas.texts)
+    if (t.x < BarLeft(m, true) && t.y > y - 20) {
+      strings.push_back(t.text);
+      EXPECT_EQ(t.x + static_cast<int>(t.text.size()) * 8, BarLeft(m, true) - 5);
+    }
+  EXPECT_EQ(strings, (std::vector<std::string>{"e", "B", "G", "D", "A", "D"}));
+}
+
+TEST(TabDrawing, RhythmUnderEachColumn) {
+  // W H Q E .S and an eighth rest: a "W", a hollow stem of four lines, a
+  // stem, a stem with one flag, one with two flags and a dot, a zigzag.
+  const TabLayout l = Layout({"C, x, 3, 2, 0, 1, 0, W", "C, x, 3, 2, 0, 1, 0, H", C, "C, x, 3, 2, 0, 1, 0, E",
+                              "C, x, 3, 2, 0, 1, 0, .S", "Rest, x, x, x, x, x, x, E"});
+  const TabMetrics m = ScreenTabMetrics(600, false, true);
+  RecordingCanvas canvas;
+  bool truncated = false;
+  DrawTabBar(canvas, m, l, l.bars[0], 285, 95, 10, 10, false, truncated);
+  const int staffBottom = 95 + 75;
+  std::vector<int> linesPerColumn(7, 0);
+  const int step = 285 / 8;
+  for (const auto& line : canvas.lines) {
+    if (line.y1 <= staffBottom && line.y2 <= staffBottom) continue;  // the staff
+    EXPECT_GT(std::min(line.y1, line.y2), staffBottom + 10);
+    EXPECT_LE(std::max(line.y1, line.y2), staffBottom + m.RhythmBand);
+    ++linesPerColumn[static_cast<std::size_t>((line.x1 - 10) / step - 1)];
+  }
+  // The dot is a filled square of 2 lines.
+  EXPECT_EQ(linesPerColumn, (std::vector<int>{0, 4, 1, 2, 3 + 2, 4, 0}));
+  const auto w = canvas.TextsStartingWith("W");
+  ASSERT_EQ(w.size(), 1u);
+  EXPECT_GT(w[0].y, staffBottom);
+  // The numbers keep their font and places.
+  RecordingCanvas plain;
+  DrawTabBar(plain, ScreenTabMetrics(600), l, l.bars[0], 285, 95, 10, 10, false, truncated);
+  std::vector<std::string> frets, shownFrets;
+  for (const auto& t : plain.texts) frets.push_back(t.text + "@" + std::to_string(t.x) + "," + std::to_string(t.y));
+  for (const auto& t : canvas.texts)
+    if (t.text != "W") shownFrets.push_back(t.text + "@" + std::to_string(t.x) + "," + std::to_string(t.y));
+  EXPECT_EQ(shownFrets, frets);
+}
+
 class Printing : public ::testing::Test {
  protected:
   // A page of 2400 x 3300 dots: line spacing 55, staff height 275, first
@@ -238,6 +322,50 @@ TEST_F(Printing, SubtitleUnderTheTitle) {
   EXPECT_EQ(sub[0].y, 110 + 32 + 8);
   EXPECT_EQ(sub[0].font, (TabFont{TabFace::Serif, 12, false}));
   EXPECT_EQ(sub[0].x, (2160 + 50) / 2 - 4 * 12 / 2);
+}
+
+TEST_F(Printing, ThePageCentresTheStaffAndEndsThePageNumberAtTheRightMargin) {
+  layout = Layout(Bars(2));
+  TabDrawing d{&layout, "Standard Tuning - E A D G B E", "Blues", "", false};
+  d.centredPage = true;
+  RecordingCanvas canvas;
+  PrintTabPages(canvas, d, kWidth, kHeight);
+  const auto label = canvas.TextsStartingWith("Page: ");
+  ASSERT_EQ(label.size(), 1u);
+  EXPECT_EQ(label[0].x + 7 * 12, kWidth);
+  int left = kWidth, right = 0;
+  for (const auto& line : canvas.lines) {
+    left = std::min(left, line.x1);
+    right = std::max(right, line.x2);
+  }
+  EXPECT_NEAR(left, kWidth - right, 1);
+  EXPECT_EQ(left, 120);
+  EXPECT_EQ(canvas.TextsStartingWith("Blues")[0].x, kWidth / 2 - 5 * 16 / 2);
+}
+
+TEST_F(Printing, NoRowRunsOffItsPage) {
+  // Right bars of rests drew no number; the row below them was once let
+  // onto the page with no room for it. Names and rhythm make rows taller.
+  for (const bool shown : {false, true}) {
+    std::vector<std::string> lines;
+    for (int i = 0; i < 40; ++i) {
+      lines.push_back(i % 2 ? "Rest, x, x, x, x, x, x, Q" : C);
+      lines.push_back("");
+    }
+    layout = Layout(lines);
+    TabDrawing d{&layout, "", "Blues", "", false};
+    d.showNames = d.showRhythm = shown;
+    RecordingCanvas canvas;
+    const int pages = PrintTabPages(canvas, d, kWidth, kHeight);
+    EXPECT_GT(pages, shown ? 3 : 2);
+    std::map<int, int> bars;
+    for (const auto& line : canvas.lines) {
+      EXPECT_LE(std::max(line.y1, line.y2), kHeight) << shown;
+      if (line.x1 == line.x2 && line.y2 - line.y1 == 275) ++bars[line.page];
+    }
+    // Whole rows only: two bar lines for each of the two bars.
+    for (const auto& [page, count] : bars) EXPECT_EQ(count % 4, 0) << page;
+  }
 }
 
 }  // namespace

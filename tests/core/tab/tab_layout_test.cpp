@@ -81,5 +81,37 @@ TEST(TabLayout, SizesMatchARescanForEveryBar) {
   }
 }
 
+TEST(TabLayout, ANameStandsWhereItChanges) {
+  const std::string Rest = "Rest, x, x, x, x, x, x, Q";
+  // C C | C G Rest G "Rest" G |: a bar's first column compares with the
+  // last column before it, across the bar line and past comments; a rest,
+  // and a chord named Rest, show no name, and the chord after one does.
+  const TabLayout l = Layout({C, C, "", C, G, Rest, G, "* c", "rest, 3, x, x, x, x, x, Q", G});
+  std::vector<bool> shown;
+  for (std::size_t i = 0; i < l.TabEntries.size(); ++i) shown.push_back(ShowsChordName(l, i));
+  EXPECT_EQ(shown, (std::vector<bool>{true, false, false, false, true, false, true, false, true, false}));
+}
+
+TEST(TabLayout, RhythmOfEachDurationCode) {
+  using K = TabRhythm::Kind;
+  const struct {
+    const char* line;
+    TabRhythm rhythm;
+  } cases[] = {
+      {"C, x, 3, 2, 0, 1, 0, W", {K::Whole, 0, false}},   {"C, x, 3, 2, 0, 1, 0, .w", {K::Whole, 0, true}},
+      {"C, x, 3, 2, 0, 1, 0, H", {K::Half, 0, false}},    {"C, x, 3, 2, 0, 1, 0, q", {K::Stem, 0, false}},
+      {"C, x, 3, 2, 0, 1, 0, .Q", {K::Stem, 0, true}},    {"C, x, 3, 2, 0, 1, 0, E", {K::Stem, 1, false}},
+      {"C, x, 3, 2, 0, 1, 0, .S", {K::Stem, 2, true}},    {"C, x, 3, 2, 0, 1, 0, T", {K::Stem, 3, false}},
+      {"C, x, 3, 2, 0, 1, 0, F", {K::Stem, 4, false}},    {"Rest, x, x, x, x, x, x, E", {K::Rest, 0, false}},
+      {"Rest, x, x, x, x, x, x, .H", {K::Rest, 0, true}},
+  };
+  for (const auto& c : cases) {
+    const TabLayout l = Layout({c.line});
+    EXPECT_EQ(RhythmOf(l.TabEntries[0]), c.rhythm) << c.line;
+  }
+  // The closing entry of a bar has no rhythm.
+  EXPECT_EQ(RhythmOf(Layout({C}).TabEntries[1]).kind, K::None);
+}
+
 }  // namespace
 }  // namespace strumbly

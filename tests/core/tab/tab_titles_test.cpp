@@ -52,6 +52,9 @@ TEST(TabTitles, TuningPanelTexts) {
   EXPECT_EQ(TuningPanelText(555555), "Standard Tuning - E A D G B E");
   EXPECT_EQ(TuningPanelText(355433), "D Major Tuning - D A D F# A D");
   EXPECT_EQ(TuningPanelText(133565), "Custom Tuning - C G C G C E");
+  // The tablature heading adds the capo, and only when there is one.
+  EXPECT_EQ(TabTuningHeading(355555, 0), "Dropped D Tuning - D A D G B E");
+  EXPECT_EQ(TabTuningHeading(555555, 3), "Standard Tuning - E A D G B E, Capo 3");
 }
 
 }  // namespace

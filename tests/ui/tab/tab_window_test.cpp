@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <functional>
 
 #include "core/chordsheet/text.h"
 #include "core/tab/ascii_tab.h"
@@ -45,13 +46,15 @@ class TabWindowTest : public ::testing::Test {
   QTemporaryDir dir;
   TfrmTab window;
 
-  void Open(TabMode mode, std::vector<std::string> lines, std::string fileName = "Untitled.sly") {
+  void Open(TabMode mode, std::vector<std::string> lines, std::string fileName = "Untitled.sly",
+            const std::function<void(TabSource&)>& more = {}) {
     TabSource s;
     ASSERT_TRUE(BuildChordList(lines, s.chordList).ok);
     s.lines = std::move(lines);
     s.fileName = std::move(fileName);
     s.tuningText = "Standard Tuning - E A D G B E";
     s.lastDir = dir.path().toStdString();
+    if (more) more(s);
     window.Open(mode, std::move(s));
     window.setAttribute(Qt::WA_DontShowOnScreen);
     window.show();
@@ -168,6 +171,34 @@ TEST_F(TabWindowTest, TwentyFiveThousandBarsScrollAVirtualArea) {
   for (int y = 0; y < middle.height(); ++y)
     for (int x = 0; x < middle.width(); ++x) dark += qGray(middle.pixel(x, y)) < 128;
   EXPECT_GT(dark, 1000);
+}
+
+TEST_F(TabWindowTest, NamesRhythmAndCapo) {
+  std::vector<std::string> lines = BluesLines();
+  lines.insert(lines.begin() + 2, "* Capo: 2");
+  const auto shown = [](TabSource& s) {
+    s.showNames = s.showRhythm = s.asciiNames = true;
+    s.tuning = 355555;
+  };
+  Open(TabMode::Graphic, lines, "/songs/Blues.sly");
+  const int plain = window.PaintBox1->DrawingHeight();
+  window.done(QDialog::Accepted);
+  Open(TabMode::Graphic, lines, "/songs/Blues.sly", shown);
+  window.resize(628, 415);
+  QApplication::processEvents();
+  // Seven rows, each 20 higher for its names and 30 for its rhythm.
+  EXPECT_EQ(window.PaintBox1->DrawingHeight(), plain + 20 + 7 * 50);
+  test::SaveShot(test::RenderAt(window, 1.0), "tab_names_rhythm_screen");
+  window.done(QDialog::Accepted);
+  Open(TabMode::Ascii, lines, "/songs/Blues.sly", shown);
+  const QStringList text = window.Memo1->toPlainText().split('\n');
+  EXPECT_EQ(text[1], "Standard Tuning - E A D G B E, Capo 2");
+  EXPECT_TRUE(text[6].startsWith("       A5     A6     A5")) << text[6].toStdString();
+  EXPECT_TRUE(text[12].startsWith("D|")) << text[12].toStdString();
+  window.done(QDialog::Accepted);
+  // Off, the text is the plain one, the capo's heading aside.
+  Open(TabMode::Ascii, lines, "/songs/Blues.sly");
+  EXPECT_TRUE(window.Memo1->toPlainText().split('\n')[6].startsWith("|"));
 }
 
 // The three windows as the user meets them, and the printed page: each
