@@ -6,6 +6,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <memory>
 
 #include "platform/settings_store.h"
@@ -68,6 +70,57 @@ void BM_ShowLine(benchmark::State& state) {
   w->close();
 }
 BENCHMARK(BM_ShowLine)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+QStringList SongWithBadLines(int count) {
+  QStringList lines;
+  for (int i = 0; i < count; ++i)
+    lines << (i % 8 == 7    ? QString()
+              : i % 50 == 3 ? QString("C%1, x, 3, 2").arg(i)
+                            : QString("C%1, x, 3, 2, 0, 1, 0, Q").arg(i));
+  return lines;
+}
+
+// A key typed on a line of the song, up to the line shown on the neck: the
+// edit, the editor's mark of that one line looked at again, and ShowLine.
+void BM_KeystrokeToNeck(benchmark::State& state) {
+  auto w = MakeWindow();
+  const int count = static_cast<int>(state.range(0));
+  // The line typed on is not the song's widest: typing that widens the
+  // widest line makes the editor count the lines of the whole document for
+  // its scroll bar (about 1 ms at 100,000 lines, with or without the marks).
+  const int n = count / 2;
+  QStringList lines = SongWithBadLines(count);
+  lines[n] = "C, x, 3, 2, 0, 1, 0, Q";
+  w->sheet().SetLines(lines);
+  QApplication::processEvents();
+  QTextCursor c(w->RichEdit1->document()->findBlockByNumber(n));
+  c.movePosition(QTextCursor::EndOfBlock);
+  bool type = true;
+  for (auto _ : state) {
+    if (type)
+      c.insertText(" ");
+    else
+      c.deletePreviousChar();
+    type = !type;
+    benchmark::DoNotOptimize(w->ShowLine(n));
+  }
+  w->song().SetModified(false);
+  w->close();
+}
+BENCHMARK(BM_KeystrokeToNeck)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
+
+// A whole song put into the editor, every line marked or not on the way.
+void BM_SetLinesMarked(benchmark::State& state) {
+  auto w = MakeWindow();
+  const QStringList lines = SongWithBadLines(static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    w->sheet().SetLines(lines);
+    QApplication::processEvents();
+  }
+  w->song().SetModified(false);
+  w->close();
+}
+BENCHMARK(BM_SetLinesMarked)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
 

@@ -11,6 +11,7 @@ packages=(
   clang
   # program
   qt6-base-dev qt6-base-dev-tools libfluidsynth-dev libsndfile1-dev librtmidi-dev fluid-soundfont-gm timgm6mb-soundfont
+  qt6-gtk-platformtheme  # a GTK desktop's theme and colours, dark ones too, reach Qt
   # opening songs from the file manager: the MIME and desktop-entry caches, gio to check them
   shared-mime-info desktop-file-utils libglib2.0-bin
   # tests and benchmarks

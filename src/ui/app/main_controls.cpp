@@ -20,6 +20,7 @@
 #include "core/guitar/neck_geometry.h"
 #include "core/sound/timing.h"
 #include "ui/app/main_window.h"
+#include "ui/app/pictures.h"
 #include "ui/chordsheet/note_value_buttons.h"
 #include "ui/guitar/neck_view.h"
 #include "ui/qt_text.h"
@@ -70,7 +71,7 @@ void TfrmMain::BuildControls() {
   pb->setContentsMargins(0, 0, 0, 0);
   btnPrev = new QPushButton(pnlPlayButtons);
   btnPrev->setObjectName("btnPrev");
-  btnPrev->setIcon(style()->standardIcon(QStyle::SP_MediaSeekBackward));
+  btnPrev->setIcon(StepIcon(false));
   SetHint(btnPrev, "Step play backward.");
   btnPlay = new QPushButton("Play", pnlPlayButtons);
   btnPlay->setObjectName("btnPlay");
@@ -78,7 +79,7 @@ void TfrmMain::BuildControls() {
   SetHint(btnPlay, "Play or stop the chords.");
   btnNext = new QPushButton(pnlPlayButtons);
   btnNext->setObjectName("btnNext");
-  btnNext->setIcon(style()->standardIcon(QStyle::SP_MediaSeekForward));
+  btnNext->setIcon(StepIcon(true));
   SetHint(btnNext, "Step play forward.");
   for (auto* b : {btnPrev, btnPlay, btnNext}) {
     b->setFocusPolicy(Qt::NoFocus);

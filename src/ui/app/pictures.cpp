@@ -6,6 +6,8 @@
 #include <QRadialGradient>
 #include <cmath>
 
+#include "ui/chordsheet/note_pictures.h"
+
 namespace strumbly {
 
 namespace {
@@ -102,6 +104,39 @@ QPixmap PickPicture(int size, qreal dpr) {
   p.setFont(QFont("DejaVu Serif", std::max(6, size / 4), QFont::Bold));
   p.drawText(QRectF(size * 0.18, size * 0.12, size * 0.64, size * 0.56), Qt::AlignCenter, "S");
   return pm;
+}
+
+QPixmap StepPixmap(bool forward, QSize size, qreal dpr, const QColor& ink) {
+  QPixmap pm = Canvas(size, dpr);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  p.setBrush(ink);
+  // Two triangles side by side, touching, in the middle of the picture.
+  const qreal h = std::min<qreal>(size.height() * 0.7, size.width() * 0.45);
+  const qreal w = h * 0.8;
+  const qreal top = (size.height() - h) / 2;
+  const qreal left = (size.width() - 2 * w) / 2;
+  for (int i = 0; i < 2; ++i) {
+    const qreal x0 = left + i * w;
+    QPainterPath t;
+    if (forward) {
+      t.moveTo(x0, top);
+      t.lineTo(x0 + w, top + h / 2);
+      t.lineTo(x0, top + h);
+    } else {
+      t.moveTo(x0 + w, top);
+      t.lineTo(x0, top + h / 2);
+      t.lineTo(x0 + w, top + h);
+    }
+    t.closeSubpath();
+    p.drawPath(t);
+  }
+  return pm;
+}
+
+QIcon StepIcon(bool forward) {
+  return InkIcon([forward](QSize s, qreal dpr, const QColor& ink) { return StepPixmap(forward, s, dpr, ink); });
 }
 
 }  // namespace strumbly

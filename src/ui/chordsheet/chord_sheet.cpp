@@ -8,6 +8,8 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "ui/chordsheet/bad_line_marks.h"
+
 namespace strumbly {
 
 ChordEditor::ChordEditor(QWidget* parent) : QPlainTextEdit(parent) {}
@@ -67,6 +69,11 @@ void ChordEditor::mousePressEvent(QMouseEvent* e) {
   QPlainTextEdit::mousePressEvent(e);
   if (e->button() == Qt::LeftButton) emit leftButtonPressed();
 }
+
+ChordSheet::ChordSheet(QPlainTextEdit* editor) : editor_(editor), marks_(new BadLineMarks(editor)) {}
+
+// The editor may be gone first; when it is not, the marks go with the sheet.
+ChordSheet::~ChordSheet() { delete marks_.data(); }
 
 // The block's cursor stands at the end of the caret's line when the command
 // starts. The document remembers that place and puts the caret back there on
@@ -135,6 +142,7 @@ void ChordSheet::TakeDocument(std::unique_ptr<QTextDocument> document) {
   taken->setParent(editor_);
   editor_->setDocument(taken);
   if (givenEarlier) old->deleteLater();
+  marks_->Follow();
   editor_->moveCursor(QTextCursor::Start);
   // The text is new; whoever follows the editor's text hears of it.
   emit editor_->textChanged();

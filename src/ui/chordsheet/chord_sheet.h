@@ -4,6 +4,7 @@
 // file does; every look-up goes through the document's block structure, so
 // nothing here walks over all lines.
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QTextCursor>
@@ -32,9 +33,15 @@ class ChordEditor : public QPlainTextEdit {
   void mousePressEvent(QMouseEvent* e) override;
 };
 
+class BadLineMarks;
+
 class ChordSheet {
  public:
-  explicit ChordSheet(QPlainTextEdit* editor) : editor_(editor) {}
+  // Bad chord lines in the editor are marked while the sheet lives.
+  explicit ChordSheet(QPlainTextEdit* editor);
+  ~ChordSheet();
+  ChordSheet(const ChordSheet&) = delete;
+  ChordSheet& operator=(const ChordSheet&) = delete;
   QPlainTextEdit* editor() const { return editor_; }
 
   // Every change made while one lives is a single step of the editor's
@@ -88,6 +95,7 @@ class ChordSheet {
   int ToSheetPosition(int documentPosition) const;
   int ToDocumentPosition(int sheetPosition) const;
   QPlainTextEdit* editor_;
+  QPointer<BadLineMarks> marks_;  // a child of the editor
 };
 
 }  // namespace strumbly

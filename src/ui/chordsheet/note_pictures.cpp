@@ -1,10 +1,16 @@
 #include "ui/chordsheet/note_pictures.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QPaintDevice>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPalette>
 #include <QTransform>
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <utility>
 
 namespace strumbly {
 
@@ -97,11 +103,51 @@ QPixmap NotePixmap(NoteValue value, QSize size, qreal dpr, const QColor& ink) {
   return pixmap;
 }
 
-QIcon NoteIcon(NoteValue value, QSize size) {
-  QIcon icon;
-  icon.addPixmap(NotePixmap(value, size, 1.0));
-  icon.addPixmap(NotePixmap(value, size, 2.0));
-  return icon;
+namespace {
+
+// Draws its picture on demand and keeps the last drawing of each mode, which
+// is drawn again when the size, the pixel ratio or the palette changed.
+class InkIconEngine : public QIconEngine {
+ public:
+  explicit InkIconEngine(InkPicture picture) : picture_(std::move(picture)) {}
+  QIconEngine* clone() const override { return new InkIconEngine(picture_); }
+  QString key() const override { return QStringLiteral("strumbly.ink"); }
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override {
+    const qreal dpr = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    painter->drawPixmap(rect, Drawing(rect.size(), dpr, mode));
+  }
+  // Asked for in device pixels; the icon gives the drawing its pixel ratio.
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override { return Drawing(size, 1.0, mode); }
+
+ private:
+  struct Kept {
+    QPixmap pixmap;
+    QSize size;
+    QColor ink;
+  };
+  QPixmap Drawing(QSize size, qreal dpr, QIcon::Mode mode) {
+    const QColor ink = IconInk(mode);
+    Kept& kept = kept_[static_cast<std::size_t>(mode) % kept_.size()];
+    if (kept.pixmap.isNull() || kept.size != size || kept.pixmap.devicePixelRatio() != dpr || kept.ink != ink)
+      kept = {picture_(size, dpr, ink), size, ink};
+    return kept.pixmap;
+  }
+  InkPicture picture_;
+  std::array<Kept, 4> kept_;
+};
+
+}  // namespace
+
+QColor IconInk(QIcon::Mode mode) {
+  return QGuiApplication::palette().color(mode == QIcon::Disabled ? QPalette::Disabled : QPalette::Active,
+                                          QPalette::ButtonText);
+}
+
+QIcon InkIcon(InkPicture picture) { return QIcon(new InkIconEngine(std::move(picture))); }
+
+QIcon NoteIcon(NoteValue value, QSize) {
+  return InkIcon([value](QSize s, qreal dpr, const QColor& ink) { return NotePixmap(value, s, dpr, ink); });
 }
 
 QPixmap ArrowPixmap(ArrowDirection direction, QSize size, qreal dpr, const QColor& ink) {
@@ -128,11 +174,8 @@ QPixmap ArrowPixmap(ArrowDirection direction, QSize size, qreal dpr, const QColo
   return pixmap;
 }
 
-QIcon ArrowIcon(ArrowDirection direction, QSize size) {
-  QIcon icon;
-  icon.addPixmap(ArrowPixmap(direction, size, 1.0));
-  icon.addPixmap(ArrowPixmap(direction, size, 2.0));
-  return icon;
+QIcon ArrowIcon(ArrowDirection direction, QSize) {
+  return InkIcon([direction](QSize s, qreal dpr, const QColor& ink) { return ArrowPixmap(direction, s, dpr, ink); });
 }
 
 }  // namespace strumbly

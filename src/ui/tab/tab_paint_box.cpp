@@ -10,6 +10,10 @@ namespace strumbly {
 
 TTabPaintBox::TTabPaintBox(QWidget* parent) : QAbstractScrollArea(parent) {
   setObjectName("PaintBox1");
+  // The page inside keeps its white paper; the line around it is drawn in
+  // the palette's text colour, so it shows on light and dark desktops alike.
+  setFrameStyle(QFrame::Box | QFrame::Plain);
+  setLineWidth(1);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   viewport()->setAutoFillBackground(false);

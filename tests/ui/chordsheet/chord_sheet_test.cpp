@@ -2,9 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QHelpEvent>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
+#include <QToolTip>
+
+#include "core/chordsheet/chord_line.h"
+#include "support/shots.h"
 
 using strumbly::ChordSheet;
+namespace test = strumbly::test;
 
 namespace {
 struct Sheet {
@@ -90,4 +99,55 @@ TEST(ChordSheet, LineOperationsMoveTheCaret) {
   blank.sheet.AddLine("");
   EXPECT_EQ(blank.sheet.LineCount(), 1);
   EXPECT_EQ(blank.sheet.CurrentLine(), 1);
+}
+
+namespace {
+// Whether the line carries the wavy underline of a bad line.
+bool Marked(const QPlainTextEdit& editor, int line) {
+  const QTextBlock b = editor.document()->findBlockByNumber(line);
+  for (const QTextLayout::FormatRange& r : b.layout()->formats())
+    if (r.format.underlineStyle() == QTextCharFormat::WaveUnderline && r.start == 0 && r.length == b.length() - 1)
+      return true;
+  return false;
+}
+
+std::vector<bool> MarkedLines(const QPlainTextEdit& editor) {
+  std::vector<bool> marked;
+  for (int i = 0; i < editor.document()->blockCount(); ++i) marked.push_back(Marked(editor, i));
+  return marked;
+}
+
+// The tooltip the editor shows with the mouse over a line.
+QString TipOver(QPlainTextEdit& editor, int line) {
+  QTextCursor c(editor.document()->findBlockByNumber(line));
+  const QPoint at = editor.cursorRect(c).center() + QPoint(20, 0);
+  QHelpEvent help(QEvent::ToolTip, at, editor.viewport()->mapToGlobal(at));
+  QApplication::sendEvent(editor.viewport(), &help);
+  return QToolTip::isVisible() ? QToolTip::text() : QString();
+}
+}  // namespace
+
+TEST(ChordSheet, BadChordLinesAreMarkedAndTellTheParsersMessage) {
+  Sheet s("C, x, 3, 2, 0, 1, 0, Q\n* a comment, x\n\n   \nC, x, 3\nAm, x, 0, 2, 2, 1, 0, Q\nD, x, x, 0, 2, 3, 99, Q");
+  s.editor.resize(480, 200);
+  s.editor.show();
+  EXPECT_EQ(MarkedLines(s.editor), (std::vector<bool>{false, false, false, false, true, false, true}));
+  test::SaveShot(s.editor.grab(), "editor_bad_line");
+
+  // The message is the parser's, numbered as the line stands now.
+  std::string expected;
+  strumbly::ChordRecord r;
+  expected = strumbly::ParseChordText("C, x, 3", 5, r);
+  ASSERT_FALSE(expected.empty());
+  s.sheet.InsertLine(0, "* new first line");
+  EXPECT_EQ(TipOver(s.editor, 1), "");  // a good line has no tip of ours
+  EXPECT_EQ(TipOver(s.editor, 5).toStdString(), expected);
+
+  // Marks follow edits, and a document taken whole.
+  s.sheet.ReplaceLine(5, "C, x, 3, 2, 0, 1, 0, Q");
+  s.sheet.ReplaceLine(1, "C, x, 3, 2, 0, 1, 0, QQ,");
+  EXPECT_EQ(MarkedLines(s.editor), (std::vector<bool>{false, true, false, false, false, false, false, true}));
+  s.sheet.TakeDocument(ChordSheet::MakeDocument({"G, 3, 2, 0, 0, 0, 3, H", "G, 3, 2, 0, 0, 0, 3"}, nullptr));
+  QApplication::processEvents();
+  EXPECT_EQ(MarkedLines(s.editor), (std::vector<bool>{false, true, false}));
 }
