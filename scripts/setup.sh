@@ -7,8 +7,9 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake ninja-build pkg-config ccache clang-format
-  # fuzzing (clang with libFuzzer)
-  clang
+  # fuzzing: clang, and its runtimes (libFuzzer, AddressSanitizer), which it
+  # only recommends
+  clang libclang-rt-dev
   # program
   qt6-base-dev qt6-base-dev-tools libfluidsynth-dev libsndfile1-dev librtmidi-dev fluid-soundfont-gm timgm6mb-soundfont
   qt6-gtk-platformtheme  # a GTK desktop's theme and colours, dark ones too, reach Qt

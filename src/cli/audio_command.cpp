@@ -2,6 +2,8 @@
 
 #include "cli/song_source.h"
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -58,6 +60,13 @@ int RunAudioCommand(int argc, char** argv) {
   if (song.empty() || out.empty()) return UsageError("a song file and an audio file are needed");
   if (!AudioFormatForPath(out, nullptr)) return UsageError("the audio file name must end in .wav, .flac or .ogg");
 
+  struct stat songFile {
+  }, outFile{};
+  if (::stat(song.c_str(), &songFile) == 0 && ::stat(out.c_str(), &outFile) == 0 && songFile.st_dev == outFile.st_dev &&
+      songFile.st_ino == outFile.st_ino) {
+    std::cerr << "strumbly-cli audio: the output " << out << " is the song file itself; nothing is written.\n";
+    return 2;
+  }
   // Read as Open reads a song: regular files only, within the size limit.
   const std::optional<cli::CliSong> loaded = cli::LoadSong(song);
   if (!loaded) return 2;

@@ -11,14 +11,15 @@
 
 namespace strumbly::cli {
 
-bool OutputFiles::Write(const std::string& path, std::string_view bytes) {
+bool OutputFiles::Write(const std::string& path, std::string_view bytes, std::string* reason) {
   std::string folder = FolderOf(path);
   if (folder.empty()) folder = ".";
   // The temporaries of killed runs go once per folder, not once per file.
   if (folders_.insert(folder).second) RemoveStaleTemporaries(QString::fromStdString(folder));
   try {
     WriteFileSafely(QString::fromStdString(path), bytes, SystemFileOperations(), DiskSync::Later);
-  } catch (const std::exception&) {
+  } catch (const SaveError& e) {
+    if (reason) *reason = e.reason().toStdString();
     return false;
   }
   return true;

@@ -12,8 +12,9 @@ namespace strumbly::cli {
 
 class OutputFiles {
  public:
-  // False when the file cannot be created or written; nothing is left behind.
-  bool Write(const std::string& path, std::string_view bytes);
+  // False when the file cannot be created or written, with the reason
+  // ("Disk full", "it is a folder"); nothing is left behind.
+  bool Write(const std::string& path, std::string_view bytes, std::string* reason = nullptr);
   // Flushes every folder written into; false when the disk reports a failure.
   bool Sync();
 

@@ -26,8 +26,6 @@ namespace {
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
-[[noreturn]] void Fail(int error) { throw CommandError(Text(FileErrorText(error))); }
-
 class Descriptor {
  public:
   explicit Descriptor(int fd = -1) : fd_(fd) {}
@@ -119,70 +117,121 @@ void WriteFileSafely(const QString& path, std::string_view bytes) {
 }
 
 void WriteFileSafely(const QString& path, std::string_view bytes, FileOperations& ops, DiskSync sync) {
-  const std::string target = TargetOf(QFile::encodeName(path).toStdString());
-  std::string folder = FolderOf(target);
-  if (folder.empty()) folder = ".";
-  const std::string name = FileNameOf(target);
+  SafeSave save(path, ops, sync);
+  save.Write(bytes);
+  save.Commit();
+}
+
+std::string NotARegularFileReason(const std::string& path) {
+  struct stat st {};
+  // A link counts as what it leads to; a missing file or a dangling link
+  // is made anew.
+  if (::stat(path.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return {};
+  if (S_ISDIR(st.st_mode)) return "it is a folder";
+  if (S_ISFIFO(st.st_mode)) return "it is a named pipe, not a regular file";
+  if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return "it is a device, not a regular file";
+  if (S_ISSOCK(st.st_mode)) return "it is a socket, not a regular file";
+  return "it is not a regular file";
+}
+
+SafeSave::SafeSave(const QString& path, DiskSync sync) : SafeSave(path, SystemFileOperations(), sync) {}
+
+SafeSave::SafeSave(const QString& path, FileOperations& ops, DiskSync sync) : ops_(ops), sync_(sync) {
+  target_ = TargetOf(QFile::encodeName(path).toStdString());
+  folder_ = FolderOf(target_);
+  if (folder_.empty()) folder_ = ".";
+  const std::string name = FileNameOf(target_);
   if (name.empty()) Fail(EISDIR);
 
+  // Only a regular file is replaced: renaming over a device or a named pipe
+  // would put a file where the system or another program expects them, and
+  // writing into one has effects of its own.
+  const std::string refused = NotARegularFileReason(target_);
+  if (!refused.empty()) {
+    const QString reason = Text(refused);
+    throw SaveError("Cannot save " + path + ": " + reason + ".", reason);
+  }
   struct stat old {};
-  const bool replacing = ::stat(target.c_str(), &old) == 0;
-  if (replacing && S_ISDIR(old.st_mode)) Fail(EISDIR);
+  const bool replacing = ::stat(target_.c_str(), &old) == 0;
   // Renaming over a file needs only the folder's permission, so a file the
   // user may not write (or marked read-only, which even the superuser
   // respects here) is refused as writing into it would be.
-  if (replacing && (::access(target.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
-    throw CommandError("File access denied: " + path);
+  if (replacing && (::access(target_.c_str(), W_OK) != 0 || (old.st_mode & 0222) == 0))
+    throw SaveError("File access denied: " + path, Text(FileErrorText(EACCES)));
 
-  if (sync == DiskSync::Now) RemoveStaleTemporaries(QFile::decodeName(QByteArray::fromStdString(folder)));
+  if (sync_ == DiskSync::Now) RemoveStaleTemporaries(QFile::decodeName(QByteArray::fromStdString(folder_)));
 
-  // A fresh name beside the target; O_EXCL never takes over another file.
+  // A fresh name beside the target; O_EXCL never takes over another file,
+  // nor follows a link planted under that name.
   static std::atomic<unsigned> counter{0};
-  std::string temp;
-  int fdValue = -1;
-  for (int attempt = 0; attempt < 100 && fdValue < 0; ++attempt) {
-    temp = (folder == "/" ? "" : folder) + "/" + TemporaryName(name, ::getpid(), counter++);
-    fdValue = ops.Open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fdValue < 0 && errno != EEXIST) Fail(errno);
+  for (int attempt = 0; attempt < 100 && fd_ < 0; ++attempt) {
+    temp_ = (folder_ == "/" ? "" : folder_) + "/" + TemporaryName(name, ::getpid(), counter++);
+    fd_ = ops_.Open(temp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (fd_ < 0 && errno != EEXIST) {
+      temp_.clear();
+      Fail(errno);
+    }
   }
-  if (fdValue < 0)
-    throw CommandError("Cannot create file " + QFile::decodeName(QByteArray::fromStdString(temp)) +
-                       ": a file of that name is already there.");
-
-  bool open = true;
-  auto failAndRemove = [&](int error) {
-    if (open) ops.Close(fdValue);
-    ops.Unlink(temp.c_str());
-    Fail(error);
-  };
+  if (fd_ < 0) {
+    const QString text = "Cannot create file " + QFile::decodeName(QByteArray::fromStdString(temp_)) +
+                         ": a file of that name is already there.";
+    temp_.clear();
+    throw SaveError(text, "a file of that name is already there");
+  }
   if (replacing) {
     // The new file takes the old one's permissions and, where allowed, owner.
-    ::fchmod(fdValue, old.st_mode & 07777);
-    if (::fchown(fdValue, old.st_uid, old.st_gid) != 0) {
+    ::fchmod(fd_, old.st_mode & 07777);
+    if (::fchown(fd_, old.st_uid, old.st_gid) != 0) {
       // Not permitted for a file owned by someone else; the new file keeps
       // the user's own ownership.
     }
   }
+}
+
+SafeSave::~SafeSave() {
+  if (!done_) Remove();
+}
+
+void SafeSave::Remove() {
+  if (fd_ >= 0) ops_.Close(fd_);
+  fd_ = -1;
+  if (!temp_.empty()) ops_.Unlink(temp_.c_str());
+  temp_.clear();
+  done_ = true;
+}
+
+void SafeSave::Fail(int error) {
+  Remove();
+  const QString text = Text(FileErrorText(error));
+  throw SaveError(text, text);
+}
+
+void SafeSave::Write(std::string_view bytes) {
   for (std::string_view rest = bytes; !rest.empty();) {
-    const ssize_t n = ops.Write(fdValue, rest.data(), rest.size());
+    const ssize_t n = ops_.Write(fd_, rest.data(), rest.size());
     if (n < 0) {
       if (errno == EINTR) continue;
-      failAndRemove(errno);
+      Fail(errno);
     }
     rest.remove_prefix(static_cast<std::size_t>(n));
   }
-  if (sync == DiskSync::Now && ops.Fsync(fdValue) != 0) failAndRemove(errno);
-  open = false;
+}
+
+void SafeSave::Commit() {
+  if (sync_ == DiskSync::Now && ops_.Fsync(fd_) != 0) Fail(errno);
+  const int fd = fd_;
+  fd_ = -1;
   // The close's own failure is a delayed write error.
-  if (ops.Close(fdValue) != 0) failAndRemove(errno);
-  if (ops.Rename(temp.c_str(), target.c_str()) != 0) failAndRemove(errno);
-  if (sync == DiskSync::Later) return;
+  if (ops_.Close(fd) != 0) Fail(errno);
+  if (ops_.Rename(temp_.c_str(), target_.c_str()) != 0) Fail(errno);
+  done_ = true;
+  if (sync_ == DiskSync::Later) return;
 
   // The rename itself reaches the disk with the folder's entry.
-  const int dir = ops.Open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
+  const int dir = ops_.Open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC, 0);
   if (dir >= 0) {
-    ops.Fsync(dir);
-    ops.Close(dir);
+    ops_.Fsync(dir);
+    ops_.Close(dir);
   }
 }
 

@@ -3,6 +3,7 @@
 #include "cli/audio_command.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -90,4 +91,16 @@ TEST_F(AudioCommand, UsageErrors) {
   EXPECT_EQ(missing.status, 2);
   EXPECT_NE(missing.err.find("Cannot open file"), std::string::npos);
   EXPECT_EQ(Call({"--help"}).status, 0);
+  // A soundfont that is a named pipe is refused at once.
+  const std::string fifo = (dir / "pipe.sf2").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const CommandRun pipe = Call({song, (dir / "s.wav").string(), "--soundfont", fifo});
+  EXPECT_EQ(pipe.status, 1);
+  EXPECT_NE(pipe.err.find(fifo + ": it is a named pipe, not a regular file"), std::string::npos) << pipe.err;
+  // The song is never its own output.
+  const std::string wav = Song("song.wav", "C, x, 3, 2, 0, 1, 0, Q\r\n");
+  const CommandRun self = Call({wav, wav});
+  EXPECT_EQ(self.status, 2);
+  EXPECT_EQ(self.err, "strumbly-cli audio: the output " + wav + " is the song file itself; nothing is written.\n");
+  EXPECT_EQ(fs::file_size(wav), 24u);
 }

@@ -1,6 +1,8 @@
 // strumbly-cli midi, tab and pdf: outputs, messages and exit statuses.
 #include <gtest/gtest.h>
+#include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include "cli_run.h"
 #include "core/sound/midi_file.h"
@@ -202,7 +204,7 @@ TEST_F(ConvertCommands, OutputThatCannotBeCreated) {
   const std::string out = (dir / "missing" / "one.mid").string();
   auto r = RunCliCaught("midi " + song + " " + out);
   EXPECT_EQ(r.status, 2);
-  EXPECT_EQ(r.err, "Cannot create file " + out + "\n");
+  EXPECT_EQ(r.err, "Cannot create file " + out + ": File not found\n");
   // A read-only file is not replaced; a writable one is, keeping its mode.
   Write("locked.mid", "old");
   fs::permissions(dir / "locked.mid", fs::perms::owner_read);
@@ -220,6 +222,79 @@ TEST_F(ConvertCommands, OutputThatCannotBeCreated) {
   r = RunCliCaught("tab " + song + " -", "> /dev/full");
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("standard output"), std::string::npos);
+}
+
+TEST_F(ConvertCommands, OutputsThatAreNotRegularFilesAreRefusedWithTheReason) {
+  const auto song = Song("one.sly", "C, x, 3, 2, 0, 1, 0, Q\r\n");
+  fs::create_directories(dir / "folder.tab");
+  ASSERT_EQ(::mkfifo((dir / "fifo.tab").c_str(), 0600), 0);
+  std::vector<std::pair<fs::path, std::string>> cases = {{dir / "folder.tab", "it is a folder"},
+                                                         {dir / "fifo.tab", "it is a named pipe, not a regular file"}};
+  // A device of our own, where the system lets us make one: /dev/full's
+  // numbers.
+  if (::mknod((dir / "full.tab").c_str(), S_IFCHR | 0666, makedev(1, 7)) == 0)
+    cases.push_back({dir / "full.tab", "it is a device, not a regular file"});
+  for (const auto& [out, reason] : cases) {
+    const auto status = fs::symlink_status(out).type();
+    const auto r = RunCliCaught("tab " + song + " " + out.string());
+    EXPECT_EQ(r.status, 2) << out;
+    EXPECT_EQ(r.err, "Cannot create file " + out.string() + ": " + reason + "\n");
+    EXPECT_EQ(fs::symlink_status(out).type(), status) << out;
+  }
+  for (const auto& entry : fs::directory_iterator(dir)) EXPECT_NE(entry.path().extension(), ".tmp") << entry.path();
+
+  // A full disk, where a small one can be mounted.
+  fs::create_directories(dir / "small");
+  if (::mount("tmpfs", (dir / "small").c_str(), "tmpfs", 0, "size=64k") != 0) {
+    std::printf("[  NOTE    ] no full disk: mounting is not permitted here\n");
+    return;
+  }
+  Write("small/filler", std::string(128 * 1024, 'x'));
+  const std::string out = (dir / "small/one.tab").string();
+  const auto r = RunCliCaught("tab " + song + " " + out);
+  ::umount2((dir / "small").c_str(), MNT_DETACH);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "Cannot create file " + out + ": Disk full\n");
+}
+
+TEST_F(ConvertCommands, OutputsThatWouldReplaceASongOrEachOtherAreRefused) {
+  const std::string c = std::string(kInfo) + "C, x, 3, 2, 0, 1, 0, Q\r\n";
+  const std::string g = std::string(kInfo) + "G, 3, 2, 0, 0, 0, 3, Q\r\n";
+  const auto song = Write("s.sly", c);
+  auto r = RunCliCaught("tab " + song + " " + song);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "strumbly-cli tab: " + song + ": the output " + song +
+                       " is the song file itself; nothing is written for it.\n");
+  EXPECT_EQ(ReadWholeFile(song), c);
+  // A song named like its own default output.
+  const auto tabSong = Write("in.tab", c);
+  r = RunCliCaught("tab " + tabSong);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(ReadWholeFile(tabSong), c);
+  // An output that is another song of the run; the other song converts.
+  const auto other = Write("other.mid", g);
+  r = RunCliCaught("midi --out-dir " + dir.string() + " " + song + " " + (dir / "other.sly").string() + " " + other);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_NE(r.err.find(": the output " + dir.string() + "/other.mid would replace the song " + other +
+                       "; nothing is written for it.\n"),
+            std::string::npos)
+      << r.err;
+  EXPECT_EQ(ReadWholeFile(other), g);
+  EXPECT_TRUE(fs::exists(dir / "s.mid"));
+
+  // Two songs of one name into one folder: neither is written, the others are.
+  fs::create_directories(dir / "a");
+  fs::create_directories(dir / "b");
+  fs::create_directories(dir / "out");
+  const auto a = Write("a/x.sly", c);
+  const auto b = Write("b/x.sly", g);
+  const std::string out = (dir / "out").string();
+  r = RunCliCaught("tab --out-dir " + out + " " + a + " " + song + " " + b);
+  EXPECT_EQ(r.status, 2);
+  EXPECT_EQ(r.err, "strumbly-cli tab: " + out + "/x.tab would be written for each of " + a + " and " + b +
+                       "; none of them is written.\n");
+  EXPECT_FALSE(fs::exists(dir / "out/x.tab"));
+  EXPECT_TRUE(fs::exists(dir / "out/s.tab"));
 }
 
 TEST_F(ConvertCommands, UnreadableSongsAndUsage) {

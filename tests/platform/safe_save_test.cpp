@@ -3,18 +3,23 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/time.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <cstdio>
 #include <map>
 
 #include "platform/command_error.h"
 #include "platform/file_operations.h"
+#include "platform/printing/tab_printing.h"
 #include "platform/song_io.h"
 #include "support/test_files.h"
 
@@ -222,4 +227,72 @@ TEST(SafeSave, ANameCollisionIsAReadableMessage) {
   EXPECT_TRUE(message.startsWith("Cannot create file " + dir.filePath(".song.sly."))) << message.toStdString();
   EXPECT_TRUE(message.endsWith(": a file of that name is already there.")) << message.toStdString();
   EXPECT_FALSE(message.contains("I/O error"));
+}
+
+TEST(SafeSave, TargetsThatAreNotRegularFilesAreRefusedAndLeftAlone) {
+  QTemporaryDir dir;
+  auto name = [](const QString& path) { return QFile::encodeName(path); };
+  struct Case {
+    QString path;
+    QString reason;
+    mode_t type;
+  };
+  std::vector<Case> cases;
+  QDir(dir.path()).mkdir("folder.sly");
+  cases.push_back({dir.filePath("folder.sly"), "it is a folder", S_IFDIR});
+  const QString fifo = dir.filePath("fifo.sly");
+  ASSERT_EQ(::mkfifo(name(fifo).constData(), 0600), 0);
+  cases.push_back({fifo, "it is a named pipe, not a regular file", S_IFIFO});
+  // A link counts as what it leads to.
+  ASSERT_TRUE(QFile::link(fifo, dir.filePath("link.sly")));
+  cases.push_back({dir.filePath("link.sly"), "it is a named pipe, not a regular file", S_IFLNK});
+  // A device of its own (the null device's numbers), where the system lets
+  // us make one.
+  const QString device = dir.filePath("null.sly");
+  if (::mknod(name(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+    cases.push_back({device, "it is a device, not a regular file", S_IFCHR});
+  else
+    std::printf("[  NOTE    ] no device target: mknod is not permitted here\n");
+  const QStringList before = Entries(dir.path());
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    try {
+      WriteFileSafely(c.path, kNew);
+      ADD_FAILURE() << "saved";
+    } catch (const SaveError& e) {
+      EXPECT_EQ(e.text(), "Cannot save " + c.path + ": " + c.reason + ".");
+      EXPECT_EQ(e.reason(), c.reason);
+    }
+    struct stat st {};
+    ASSERT_EQ(::lstat(name(c.path).constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & S_IFMT, c.type);
+  }
+  EXPECT_EQ(Entries(dir.path()), before);  // nothing made, nothing left
+}
+
+// Printing to a PDF file: the pages are saved as every file is, so a full
+// disk leaves the old PDF whole and says so.
+TEST(SafeSave, APdfPrintThatFailsKeepsTheOldPdfAndTellsWhy) {
+  QTemporaryDir dir;
+  const QString path = dir.filePath("song.pdf");
+  test::WriteFileBytes(path, "%PDF the old one");
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(path);
+  auto page = [](QPagedPaintDevice& device) {
+    QPainter painter;
+    if (!painter.begin(&device)) return false;
+    painter.drawText(100, 100, "C, x, 3, 2, 0, 1, 0, Q");
+    return painter.end();
+  };
+  RecordingOperations ops;
+  ops.failing = "write";
+  ops.failError = ENOSPC;
+  EXPECT_EQ(test::CommandErrorOf([&] { PrintPages(printer, page, ops); }),
+            "Cannot create file " + path + ": Disk full");
+  EXPECT_EQ(test::ReadFileBytes(path), "%PDF the old one");
+  EXPECT_EQ(Entries(dir.path()), QStringList{"song.pdf"});
+  PrintPages(printer, page);
+  EXPECT_TRUE(test::ReadFileBytes(path).starts_with("%PDF-"));
+  EXPECT_EQ(Entries(dir.path()), QStringList{"song.pdf"});
 }

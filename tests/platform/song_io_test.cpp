@@ -83,7 +83,8 @@ TEST(SongIo, AFolderThatVanishedIsReported) {
   QTemporaryDir dir;
   EXPECT_EQ(test::CommandErrorOf([&] { WriteFileSafely(dir.filePath("gone/song.sly"), "x"); }), "File not found");
   QDir(dir.path()).mkdir("folder.sly");
-  EXPECT_EQ(test::CommandErrorOf([&] { WriteFileSafely(dir.filePath("folder.sly"), "x"); }), "Invalid filename");
+  EXPECT_EQ(test::CommandErrorOf([&] { WriteFileSafely(dir.filePath("folder.sly"), "x"); }),
+            "Cannot save " + dir.filePath("folder.sly") + ": it is a folder.");
 }
 
 TEST(SongIo, AWriteThatFailsHalfWayLeavesTheOldFileWhole) {

@@ -2,19 +2,25 @@
 
 #include <sndfile.h>
 
+#include <QByteArray>
+#include <QFile>
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cmath>
 #include <filesystem>
+#include <optional>
 #include <thread>
 #include <vector>
 
+#include "core/app/song_names.h"
 #include "core/chordsheet/chord_line.h"
 #include "core/guitar/tuning.h"
 #include "core/sound/midi_message.h"
 #include "core/sound/timing.h"
 #include "platform/midi/rate_converter.h"
 #include "platform/midi/synth_engine.h"
+#include "platform/song_io.h"
 
 namespace strumbly {
 
@@ -78,12 +84,13 @@ std::int64_t QueueSong(SynthEngine& synth, const AudioExportJob& job) {
 class SoundFile {
  public:
   ~SoundFile() { Close(); }
-  bool Open(const std::string& path, AudioFileFormat format) {
+  // Writes into the open file, which stays open when this is closed.
+  bool Open(int fd, AudioFileFormat format) {
     SF_INFO info{};
     info.samplerate = kAudioExportSampleRate;
     info.channels = 2;
     info.format = SndFormat(format);
-    file_ = sf_open(path.c_str(), SFM_WRITE, &info);
+    file_ = sf_open_fd(fd, SFM_WRITE, &info, SF_FALSE);
     if (!file_) return false;
     if (format == AudioFileFormat::Ogg) {
       double quality = 0.6;
@@ -97,18 +104,26 @@ class SoundFile {
       interleaved_[static_cast<std::size_t>(i) * 2] = std::clamp(left[i], -1.0f, 1.0f);
       interleaved_[static_cast<std::size_t>(i) * 2 + 1] = std::clamp(right[i], -1.0f, 1.0f);
     }
-    return sf_writef_float(file_, interleaved_.data(), frames) == frames;
+    errno = 0;
+    if (sf_writef_float(file_, interleaved_.data(), frames) == frames) return true;
+    error_ = errno;
+    return false;
   }
   bool Close() {
     if (!file_) return true;
+    errno = 0;
     const bool ok = sf_close(file_) == 0;
+    if (!ok) error_ = errno;
     file_ = nullptr;
     return ok;
   }
+  // The system's error number of the failed write, EIO when it gave none.
+  int SystemError() const { return error_ != 0 ? error_ : EIO; }
   std::string Error() const { return sf_strerror(file_); }
 
  private:
   SNDFILE* file_ = nullptr;
+  int error_ = 0;
   std::vector<float> interleaved_;
 };
 
@@ -146,22 +161,30 @@ AudioExportResult ExportAudio(const AudioExportJob& job, const AudioExportProgre
   }
   const std::int64_t songEnd = QueueSong(*synth, job);
 
-  // The sound goes to a file beside the target that takes its name only
-  // when complete: a cancel or a failure leaves a file of that name as it
-  // was.
-  const std::string part = job.path + ".part";
+  // The sound goes to a new file beside the target, which takes its name
+  // only when complete, as every saved file does: a cancel or a failure
+  // leaves the file of that name as it was.
+  std::optional<SafeSave> save;
+  try {
+    save.emplace(QFile::decodeName(QByteArray::fromStdString(job.path)));
+  } catch (const SaveError& e) {
+    result.error = "Cannot create file " + job.path + ": " + e.reason().toStdString() + ".";
+    return result;
+  }
   SoundFile file;
-  if (!file.Open(part, format)) {
+  if (!file.Open(save->Descriptor(), format)) {
     result.error = "Cannot create file " + job.path + ": " + file.Error();
     return result;
   }
   auto fail = [&](std::string error, bool cancelled) {
     file.Close();
-    std::error_code ec;
-    std::filesystem::remove(part, ec);
+    save.reset();
     result.error = std::move(error);
     result.cancelled = cancelled;
     return result;
+  };
+  auto writeFailed = [&]() {
+    return fail("Cannot write file " + job.path + ": " + FileErrorText(file.SystemError()) + ".", false);
   };
 
   std::vector<float> left(kChunkFrames), right(kChunkFrames);
@@ -194,16 +217,17 @@ AudioExportResult ExportAudio(const AudioExportJob& job, const AudioExportProgre
     outRight.clear();
     converter.Push(left.data(), right.data(), kChunkFrames, outLeft, outRight);
     if (last) converter.Finish(outLeft, outRight);
-    if (!file.Write(outLeft.data(), outRight.data(), static_cast<int>(outLeft.size())))
-      return fail("Cannot write file " + job.path + ".", false);
+    if (!file.Write(outLeft.data(), outRight.data(), static_cast<int>(outLeft.size()))) return writeFailed();
     written += static_cast<std::int64_t>(outLeft.size());
     if (last) break;
     if (progress && !progress(std::min(0.99, static_cast<double>(rendered) / expected))) return fail({}, true);
   }
-  if (!file.Close()) return fail("Cannot write file " + job.path + ".", false);
-  std::error_code ec;
-  std::filesystem::rename(part, job.path, ec);
-  if (ec) return fail("Cannot create file " + job.path + ": " + ec.message(), false);
+  if (!file.Close()) return writeFailed();
+  try {
+    save->Commit();
+  } catch (const SaveError& e) {
+    return fail("Cannot write file " + job.path + ": " + e.reason().toStdString() + ".", false);
+  }
   if (progress) progress(1.0);
   result.ok = true;
   result.seconds = static_cast<double>(written) / kAudioExportSampleRate;

@@ -7,13 +7,35 @@
 namespace strumbly {
 
 BuiltinSynth& BuiltinSynth::Instance() {
-  static BuiltinSynth synth;
+  static BuiltinSynth synth(LoadEngine);
   return synth;
 }
 
+BuiltinSynth::BuiltinSynth(Loader loader) : loader_function_(std::move(loader)) {}
+
 BuiltinSynth::~BuiltinSynth() {
-  if (loader_.joinable()) loader_.join();
+  if (loader_.joinable()) {
+    std::unique_lock lock(mutex_);
+    // A loader stuck in the file system must not keep the program from
+    // ending: it is left to the end of the process.
+    const bool finished = loaded_.wait_for(lock, std::chrono::seconds(2), [this] { return finished_; });
+    lock.unlock();
+    if (finished)
+      loader_.join();
+    else
+      loader_.detach();
+  }
   if (selector_.joinable()) selector_.join();
+}
+
+std::unique_ptr<SynthEngine> BuiltinSynth::LoadEngine(const std::string& soundFontSetting) {
+  std::string error;
+  auto engine = SynthEngine::Load(FindSoundFont(soundFontSetting), &error);
+  if (engine) {
+    const char* file = std::getenv(kAudioFileVariable);
+    if (!engine->StartAudio(file ? file : "")) engine.reset();
+  }
+  return engine;
 }
 
 void BuiltinSynth::StartLoading(const std::string& soundFontSetting, int channel, int program) {
@@ -30,12 +52,7 @@ void BuiltinSynth::StartLoading(const std::string& soundFontSetting, int channel
 }
 
 void BuiltinSynth::Load(std::string soundFontSetting) {
-  std::string error;
-  auto engine = SynthEngine::Load(FindSoundFont(soundFontSetting), &error);
-  if (engine) {
-    const char* file = std::getenv(kAudioFileVariable);
-    if (!engine->StartAudio(file ? file : "")) engine.reset();
-  }
+  auto engine = loader_function_(soundFontSetting);
   std::unique_lock lock(mutex_);
   // The song's program, asked for while loading, is in memory before the
   // synthesizer counts as ready.
@@ -51,10 +68,10 @@ void BuiltinSynth::Load(std::string soundFontSetting) {
   loaded_.notify_all();
 }
 
-bool BuiltinSynth::WaitUntilReady() {
+bool BuiltinSynth::WaitUntilReady(std::chrono::milliseconds limit) {
   if (!LoadingStarted()) StartLoading({});
   std::unique_lock lock(mutex_);
-  loaded_.wait(lock, [this] { return finished_; });
+  if (!loaded_.wait_for(lock, limit, [this] { return finished_; })) return false;
   return engine_ != nullptr;
 }
 
@@ -74,6 +91,11 @@ bool BuiltinSynth::ChangeSoundFont(const std::string& soundFontSetting, std::str
     // The first load failed; this one may do better.
     {
       std::lock_guard lock(mutex_);
+      if (!finished_) {
+        // Still loading after the limit: the soundfont's disk does not answer.
+        if (error) *error = "The synthesizer is still loading its soundfont; try again later.";
+        return false;
+      }
       if (loader_.joinable()) loader_.join();
       started_ = false;
       finished_ = false;

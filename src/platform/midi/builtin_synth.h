@@ -4,6 +4,7 @@
 // that opening it later costs nothing and the first chord does not wait.
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -34,8 +35,11 @@ class BuiltinSynth {
   static constexpr int kDefaultProgram = kDefaultPatch;  // a new song's steel string guitar
 
   // Waits until loading has ended (starting it if nobody did; a failed load
-  // is not repeated here) and tells whether the synthesizer can sound.
-  bool WaitUntilReady();
+  // is not repeated here) and tells whether the synthesizer can sound. The
+  // wait is bounded: a soundfont on a disk that does not answer gives false
+  // after the limit, and the loading goes on in the background.
+  static constexpr std::chrono::milliseconds kLoadWaitLimit{15000};
+  bool WaitUntilReady(std::chrono::milliseconds limit = kLoadWaitLimit);
   // Without waiting: loaded and sounding.
   bool Ready();
   bool LoadingStarted();
@@ -58,13 +62,21 @@ class BuiltinSynth {
   // false with the reason when the new one cannot be loaded.
   bool ChangeSoundFont(const std::string& soundFontSetting, std::string* error = nullptr);
 
+  // What loading does: the engine of the soundfont setting with its audio
+  // output started, or null. Tests give their own; the program's instance
+  // loads the real one.
+  using Loader = std::function<std::unique_ptr<SynthEngine>(const std::string& soundFontSetting)>;
+  explicit BuiltinSynth(Loader loader);
   ~BuiltinSynth();
+  BuiltinSynth(const BuiltinSynth&) = delete;
+  BuiltinSynth& operator=(const BuiltinSynth&) = delete;
 
  private:
-  BuiltinSynth() = default;
+  static std::unique_ptr<SynthEngine> LoadEngine(const std::string& soundFontSetting);
   void Load(std::string soundFontSetting);
   SynthEngine* ReadyEngine();
 
+  Loader loader_function_;
   std::mutex mutex_;
   std::condition_variable loaded_;
   bool started_ = false;

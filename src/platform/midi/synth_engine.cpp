@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "platform/song_io.h"
+
 namespace strumbly {
 
 namespace {
@@ -64,6 +66,10 @@ std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std
     return nullptr;
   };
   if (soundFont.empty()) return fail("no soundfont found");
+  // Only a regular file: the loader would wait for ever on a named pipe,
+  // and reading a device has effects of its own.
+  if (const std::string reason = NotARegularFileReason(soundFont); !reason.empty())
+    return fail("cannot load the soundfont " + soundFont + ": " + reason);
   std::unique_ptr<SynthEngine> engine(new SynthEngine);
   engine->settings_ = new_fluid_settings();
   if (!engine->settings_) return fail("out of memory");
@@ -84,6 +90,10 @@ std::unique_ptr<SynthEngine> SynthEngine::Load(const std::string& soundFont, std
 }
 
 bool SynthEngine::ReplaceSoundFont(const std::string& soundFont, std::string* error) {
+  if (const std::string reason = NotARegularFileReason(soundFont); !soundFont.empty() && !reason.empty()) {
+    if (error) *error = "Cannot open file " + soundFont + ": " + reason + ".";
+    return false;
+  }
   const int id = soundFont.empty() ? FLUID_FAILED : fluid_synth_sfload(Y(synth_), soundFont.c_str(), 0);
   if (id == FLUID_FAILED) {
     if (error) *error = "Cannot open file " + soundFont;

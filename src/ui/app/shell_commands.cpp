@@ -4,7 +4,9 @@
 #include <QTextDocument>
 
 #include "core/app/song_names.h"
+#include "platform/command_error.h"
 #include "platform/dialogs.h"
+#include "platform/printing/tab_printing.h"
 #include "ui/app/about_box.h"
 #include "ui/app/help_window.h"
 #include "ui/app/main_window.h"
@@ -20,7 +22,15 @@ void TfrmMain::Print1Click() {
   QTextDocument document;
   document.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   document.setPlainText(RichEdit1->toPlainText());
-  document.print(&printer);
+  try {
+    // A PDF file is saved as every file is, and a failure is the user's to know.
+    PrintPages(printer, [&document](QPagedPaintDevice& device) {
+      document.print(&device);
+      return true;
+    });
+  } catch (const CommandError& e) {
+    ShowError(e.text());
+  }
 }
 
 void TfrmMain::About1Click() {

@@ -209,8 +209,11 @@ void TfrmTab::btnPrintClick() {
   QPrinter printer(QPrinter::HighResolution);
   PrepareTabPrinter(printer, Q(drawing_.title.empty() ? TitleOf(source_.fileName) : drawing_.title));
   if (!dialogs().Print(this, printer)) return;
-  if (PrintTabOn(printer, drawing_) == 0)
-    dialogs().Message(this, MessageKind::Error, "The printer could not be started.", MessageButtons::Ok);
+  try {
+    PrintPages(printer, [this](QPagedPaintDevice& device) { return PrintTabOn(device, drawing_) > 0; });
+  } catch (const CommandError& e) {
+    dialogs().Message(this, MessageKind::Error, e.text(), MessageButtons::Ok);
+  }
 }
 
 void TfrmTab::btnSaveClick() {
@@ -227,8 +230,8 @@ void TfrmTab::btnSaveClick() {
   if (!MayReplaceRenamed(this, chosen, name)) return;
   try {
     WriteFileSafely(name, AsciiTabFileText(AsciiLines()));
-  } catch (const CommandError&) {
-    dialogs().Message(this, MessageKind::Error, "Cannot create file " + name, MessageButtons::Ok);
+  } catch (const SaveError& e) {
+    dialogs().Message(this, MessageKind::Error, "Cannot create file " + name + ": " + e.reason(), MessageButtons::Ok);
   }
 }
 

@@ -2,15 +2,20 @@
 
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
 
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <optional>
+#include <thread>
 
 #include "core/sound/timing.h"
 #include "support/audio_analysis.h"
+#include "support/test_files.h"
 
 using namespace strumbly;
 using strumbly::test::MonoAudio;
@@ -244,4 +249,72 @@ TEST(AudioExport, TuningAndSoundFontAreUsed) {
   const AudioExportResult noFolder = ExportAudio(job);
   EXPECT_FALSE(noFolder.ok);
   EXPECT_NE(noFolder.error.find("Cannot create file"), std::string::npos) << noFolder.error;
+}
+
+// An export is saved as every file is: a temporary file of its own, renamed
+// into place when whole.
+TEST(AudioExport, ExportsAreSavedSafely) {
+  if (SmallSoundFont().empty()) GTEST_SKIP() << "no General MIDI soundfont installed";
+  QTemporaryDir dir;
+  const std::string path = (dir.path() + "/out.wav").toStdString();
+  const std::vector<std::string> shortSong = {"C, x, 3, 2, 0, 1, 0, Q"};
+  const std::vector<std::string> longSong(8, "G, 3, 2, 0, 0, 0, 3, H");
+
+  // A planted link where a fixed temporary name would be is not followed.
+  const std::string victim = (dir.path() + "/victim.txt").toStdString();
+  std::ofstream(victim) << "not yours";
+  std::filesystem::create_symlink(victim, path + ".part");
+  ASSERT_TRUE(ExportAudio(Job(shortSong, path)).ok);
+  EXPECT_EQ(test::ReadFileBytes(QString::fromStdString(victim)), "not yours");
+  std::filesystem::remove(path + ".part");
+
+  // Two exports to one path at once: the file is one of them, whole.
+  std::vector<sf_count_t> lengths;
+  for (const auto& song : {shortSong, longSong}) {
+    ASSERT_TRUE(ExportAudio(Job(song, path)).ok);
+    lengths.push_back(static_cast<sf_count_t>(ReadAudio(path)->samples.size()));
+  }
+  AudioExportResult first, second;
+  std::thread other([&] { first = ExportAudio(Job(shortSong, path)); });
+  second = ExportAudio(Job(longSong, path));
+  other.join();
+  EXPECT_TRUE(first.ok && second.ok);
+  const auto both = ReadAudio(path);
+  ASSERT_TRUE(both);
+  const auto length = static_cast<sf_count_t>(both->samples.size());
+  EXPECT_TRUE(length == lengths[0] || length == lengths[1]) << length;
+  std::vector<std::string> names;
+  for (const auto& e : std::filesystem::directory_iterator(dir.path().toStdString()))
+    names.push_back(e.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"out.wav", "victim.txt"}));
+
+  // A read-only file and a named pipe are refused and stay as they were.
+  const std::string locked = (dir.path() + "/locked.wav").toStdString();
+  std::ofstream(locked) << "mine";
+  std::filesystem::permissions(locked, std::filesystem::perms::owner_read);
+  AudioExportResult refused = ExportAudio(Job(shortSong, locked));
+  EXPECT_FALSE(refused.ok);
+  EXPECT_EQ(refused.error, "Cannot create file " + locked + ": File access denied.");
+  EXPECT_EQ(test::ReadFileBytes(QString::fromStdString(locked)), "mine");
+  const std::string fifo = (dir.path() + "/pipe.wav").toStdString();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  refused = ExportAudio(Job(shortSong, fifo));
+  EXPECT_EQ(refused.error, "Cannot create file " + fifo + ": it is a named pipe, not a regular file.");
+  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+
+  // A full disk, where a small one can be mounted: the old file stays and
+  // no temporary is left.
+  const std::string small = (dir.path() + "/small").toStdString();
+  std::filesystem::create_directory(small);
+  if (::mount("tmpfs", small.c_str(), "tmpfs", 0, "size=64k") != 0) return;
+  const std::string full = small + "/full.wav";
+  std::ofstream(full) << "the old take";
+  const AudioExportResult noRoom = ExportAudio(Job(longSong, full));
+  EXPECT_EQ(noRoom.error, "Cannot write file " + full + ": Disk full.");
+  EXPECT_EQ(test::ReadFileBytes(QString::fromStdString(full)), "the old take");
+  std::vector<std::string> left;
+  for (const auto& e : std::filesystem::directory_iterator(small)) left.push_back(e.path().filename().string());
+  ::umount2(small.c_str(), MNT_DETACH);
+  EXPECT_EQ(left, std::vector<std::string>{"full.wav"});
 }

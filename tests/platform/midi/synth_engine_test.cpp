@@ -2,13 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QTemporaryDir>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <thread>
 
 #include "core/chordsheet/chord_line.h"
+#include "platform/midi/builtin_synth.h"
 #include "support/audio_analysis.h"
 
 using namespace strumbly;
@@ -55,6 +61,30 @@ TEST(SynthEngine, SoundFontSettingComesFirst) {
   const std::string bogus = (dir.path() + "/not-a-soundfont.sf2").toStdString();
   std::ofstream(bogus) << "nothing to hear";
   EXPECT_EQ(SynthEngine::Load(bogus, &error), nullptr);
+}
+
+TEST(SynthEngine, ASoundFontThatIsNoRegularFileIsRefusedWithoutWaiting) {
+  QTemporaryDir dir;
+  const std::string fifo = (dir.path() + "/pipe.sf2").toStdString();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  std::string error;
+  auto load = std::async(std::launch::async, [&] { return SynthEngine::Load(fifo, &error) != nullptr; });
+  if (load.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+    // The loader waits for a writer: give it one that writes nothing.
+    ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+    ADD_FAILURE() << "the loader waited on the named pipe";
+  }
+  EXPECT_FALSE(load.get());
+  EXPECT_EQ(error, "cannot load the soundfont " + fifo + ": it is a named pipe, not a regular file");
+  EXPECT_EQ(SynthEngine::Load(dir.path().toStdString(), &error), nullptr);
+  EXPECT_EQ(error, "cannot load the soundfont " + dir.path().toStdString() + ": it is a folder");
+
+  const std::string sf = TestSoundFont();
+  if (sf.empty()) return;
+  auto engine = SynthEngine::Load(sf);
+  ASSERT_TRUE(engine);
+  EXPECT_FALSE(engine->ReplaceSoundFont(fifo, &error));
+  EXPECT_EQ(error, "Cannot open file " + fifo + ": it is a named pipe, not a regular file.");
 }
 
 TEST(SynthEngine, RenderedChordHoldsItsPitches) {
@@ -121,4 +151,23 @@ TEST(SynthEngine, AudioFileKeepsRealTime) {
   ASSERT_EQ(onsets.size(), 2u);
   EXPECT_NEAR(onsets[0], 0.300, 0.025);
   EXPECT_NEAR(onsets[1] - onsets[0], 1.000, 0.025);
+}
+
+// Waiting for the built-in synthesizer has a limit: a loader that does not
+// come back (a soundfont on a disk that does not answer) leaves the caller
+// free after it, and the loading ends in the background.
+TEST(BuiltinSynth, WaitingForALoaderThatHangsEndsAtTheLimit) {
+  std::promise<void> release;
+  std::shared_future<void> released = release.get_future().share();
+  BuiltinSynth synth([released](const std::string&) -> std::unique_ptr<SynthEngine> {
+    released.wait();
+    return nullptr;
+  });
+  synth.StartLoading("/a/slow/disk.sf2");
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(synth.WaitUntilReady(std::chrono::milliseconds(200)));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  EXPECT_FALSE(synth.Ready());
+  release.set_value();
+  EXPECT_FALSE(synth.WaitUntilReady());  // the loader came back without an engine
 }

@@ -20,6 +20,7 @@
 
 #include "support/main_window_fixture.h"
 #include "support/sound_window_fixture.h"
+#include "support/test_files.h"
 #include "ui/app/about_box.h"
 #include "ui/app/help_window.h"
 #include "ui/guitar/neck_view.h"
@@ -250,6 +251,14 @@ TEST_F(MainWindowTest, PrintUsesTheFileNameAsJobTitle) {
   QFile pdf(dialogs->printToFile);
   ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
   EXPECT_TRUE(pdf.read(5).startsWith("%PDF"));
+  pdf.close();
+  EXPECT_TRUE(dialogs->texts().isEmpty());
+  // A PDF that cannot be written is reported, and the old one stays whole.
+  const std::string old = test::ReadFileBytes(dialogs->printToFile);
+  ASSERT_TRUE(pdf.setPermissions(QFileDevice::ReadOwner));
+  w.action("Print1")->trigger();
+  EXPECT_EQ(dialogs->texts(), QStringList{"Cannot create file " + dialogs->printToFile + ": File access denied"});
+  EXPECT_EQ(test::ReadFileBytes(dialogs->printToFile), old);
 }
 
 TEST_F(MainWindowTest, FirstRunWelcomesOnceAndSettingsSurvive) {

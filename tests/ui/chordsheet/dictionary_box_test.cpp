@@ -130,10 +130,11 @@ TEST_F(DictionaryBoxTest, UnreadableFileIsReportedAndLeftAlone) {
   EXPECT_EQ(combo.count(), 0);
   dictionary.save();
   EXPECT_FALSE(QFileInfo(file()).isFile());  // still the pipe it was
-  // A list the user made anew is saved.
+  // A list the user made anew is not written over the pipe either: saving
+  // is refused and the pipe stays.
   dictionary.replaceFromSong({"A, x, 0, 2, 2, 2, 0, Q"});
-  dictionary.save();
-  EXPECT_EQ(test::ReadFileBytes(file()), "A, x, 0, 2, 2, 2, 0, Q\r\n");
+  EXPECT_THROW(dictionary.save(), CommandError);
+  EXPECT_FALSE(QFileInfo(file()).isFile());
 }
 
 TEST_F(DictionaryBoxTest, SaveFailureIsReported) {

@@ -108,7 +108,7 @@ TEST_F(TabWindowTest, SaveIntoAMissingFolderIsReported) {
   const QString name = dir.path() + "/no/such/x.tab";
   dialogs->fileAnswers = {name};
   window.btnSave->click();
-  EXPECT_EQ(dialogs->texts(), QStringList{"Cannot create file " + name});
+  EXPECT_EQ(dialogs->texts(), QStringList{"Cannot create file " + name + ": File not found"});
   EXPECT_FALSE(window.AsciiLines().empty());
 }
 
