@@ -39,7 +39,7 @@ void TfrmMain::CreateEditingParts() {
       NeckCommandHooks{[this] { return IsPlaying(); },
                        [this](const std::function<void()>& command) { RunCommand(command); }});
 
-  EditMenuActions actions{Undo1, Cut1, Copy1, Paste1, Delete1, Cut2, Copy2, Paste2};
+  EditMenuActions actions{Undo1, Redo1, Cut1, Copy1, Paste1, Delete1, Cut2, Copy2, Paste2, Undo2, Redo2};
   editMenu_ =
       std::make_unique<EditMenu>(*sheet_, *chordCommands_, settings_, actions,
                                  EditMenuHooks{[this] { return IsPlaying(); }, [this] { RefreshCurrentLine(); }});

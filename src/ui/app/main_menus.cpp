@@ -7,11 +7,21 @@
 #include "ui/app/main_window.h"
 #include "ui/app/recent_files_menu.h"
 #include "ui/app/song_files.h"
+#include "ui/chordsheet/edit_menu.h"
 #include "ui/guitar/tuning_menu.h"
 #include "ui/sound/instrument_menu.h"
 #include "ui/sound/player.h"
 
 namespace strumbly {
+
+namespace {
+// The desktop's key for a command, or the one Linux desktops use where the
+// platform names none.
+QKeySequence KeyOf(QKeySequence::StandardKey key, const char* fallback) {
+  const QList<QKeySequence> keys = QKeySequence::keyBindings(key);
+  return keys.isEmpty() ? QKeySequence(fallback) : keys.front();
+}
+}  // namespace
 
 QAction* TfrmMain::AddItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                            const QKeySequence& shortcut, std::function<void()> handler) {
@@ -38,20 +48,21 @@ void TfrmMain::BuildMenus() {
 
   File1 = menu("File1", "&File", "File-related operations.");
   New1 = AddItem(File1, "New1", "&New", "Create a new chord list with one initial chord definition.",
-                 QKeySequence("Ctrl+N"), [this] { songFiles_->New1Click(); });
-  Open1 = AddItem(File1, "Open1", "&Open...", "Load an existing chord list.", QKeySequence("Ctrl+O"),
+                 QKeySequence(QKeySequence::New), [this] { songFiles_->New1Click(); });
+  Open1 = AddItem(File1, "Open1", "&Open...", "Load an existing chord list.", QKeySequence(QKeySequence::Open),
                   [this] { songFiles_->Open1Click(); });
-  Save1 = AddItem(File1, "Save1", "&Save...", "Save chord list using current file name.", QKeySequence("Ctrl+S"),
-                  [this] { songFiles_->Save1Click(); });
+  Save1 = AddItem(File1, "Save1", "&Save...", "Save chord list using current file name.",
+                  QKeySequence(QKeySequence::Save), [this] { songFiles_->Save1Click(); });
   SaveAs1 = AddItem(File1, "SaveAs1", "Save &As...", "Save the current chord list with a different file name.",
-                    QKeySequence("Ctrl+A"), [this] { songFiles_->SaveAs1Click(); });
+                    KeyOf(QKeySequence::SaveAs, "Ctrl+Shift+S"), [this] { songFiles_->SaveAs1Click(); });
   AddExchangeMenus(*this, *File1);
   File1->addSeparator();
-  Print1 = AddItem(File1, "Print1", "&Print...", "Print text editor contents.", {}, [this] { Print1Click(); });
+  Print1 = AddItem(File1, "Print1", "&Print...", "Print text editor contents.", QKeySequence(QKeySequence::Print),
+                   [this] { Print1Click(); });
   File1->addSeparator();
   Options1 = AddItem(File1, "Options1", "S&ettings...", "Change configuration.", {}, [this] { Options1Click(); });
   File1->addSeparator();
-  Exit1 = AddItem(File1, "Exit1", "E&xit", "Exit Strumbly", {}, [this] { close(); });
+  Exit1 = AddItem(File1, "Exit1", "E&xit", "Exit Strumbly", KeyOf(QKeySequence::Quit, "Ctrl+Q"), [this] { close(); });
   FilenameSep = File1->addSeparator();
   FilenameSep->setObjectName("FilenameSep");
   FilenameSep->setVisible(false);
@@ -64,23 +75,32 @@ void TfrmMain::BuildMenus() {
   }
 
   Edit1 = menu("Edit1", "&Edit", "Chord list editing operations.");
-  Undo1 = AddItem(Edit1, "Undo1", "&Undo", "Undo most recent edit.", QKeySequence("Ctrl+Z"), [this] { Undo1Click(); });
+  Undo1 = AddItem(Edit1, "Undo1", "&Undo", "Undo most recent edit.", QKeySequence(QKeySequence::Undo),
+                  [this] { Undo1Click(); });
+  Redo1 = AddItem(Edit1, "Redo1", "&Redo", "Redo the edit most recently undone.", QKeySequence(QKeySequence::Redo),
+                  [this] { editMenu_->Redo(); });
+  // Both of the desktop's Redo keys.
+  Redo1->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
   Edit1->addSeparator();
-  Cut1 = AddItem(Edit1, "Cut1", "Cu&t", "Remove selected text to Clipboard.", QKeySequence("Ctrl+X"),
+  Cut1 = AddItem(Edit1, "Cut1", "Cu&t", "Remove selected text to Clipboard.", QKeySequence(QKeySequence::Cut),
                  [this] { Cut1Click(); });
-  Copy1 = AddItem(Edit1, "Copy1", "&Copy", "Copy selected text to Clipboard.", QKeySequence("Ctrl+C"),
+  Copy1 = AddItem(Edit1, "Copy1", "&Copy", "Copy selected text to Clipboard.", QKeySequence(QKeySequence::Copy),
                   [this] { Copy1Click(); });
-  Paste1 = AddItem(Edit1, "Paste1", "&Paste", "Paste text from Clipboard.", QKeySequence("Ctrl+V"),
+  Paste1 = AddItem(Edit1, "Paste1", "&Paste", "Paste text from Clipboard.", QKeySequence(QKeySequence::Paste),
                    [this] { Paste1Click(); });
   Delete1 = AddItem(Edit1, "Delete1", "&Delete", "Delete selected text without writing to Clipboard.",
                     QKeySequence("Ctrl+Del"), [this] { Delete1Click(); });
-  SelectAll1 =
-      AddItem(Edit1, "SelectAll1", "Select &All", "Select all lines in chord list.", {}, [this] { SelectAll1Click(); });
+  SelectAll1 = AddItem(Edit1, "SelectAll1", "Select &All", "Select all lines in chord list.",
+                       QKeySequence(QKeySequence::SelectAll), [this] { SelectAll1Click(); });
   Edit1->addSeparator();
-  Find1 = AddItem(Edit1, "Find1", "&Find...", "Find a text string.", QKeySequence("Ctrl+F"), [this] { Find1Click(); });
+  Find1 = AddItem(Edit1, "Find1", "&Find...", "Find a text string.", QKeySequence(QKeySequence::Find),
+                  [this] { Find1Click(); });
   FindNext1 = AddItem(Edit1, "FindNext1", "Find &Next", "Find next occurrence of string.", QKeySequence("F3"),
                       [this] { FindNext1Click(); });
 
+  Undo2 = AddItem(mnuEditorPopUp, "Undo2", "Undo", {}, {}, [this] { Undo1Click(); });
+  Redo2 = AddItem(mnuEditorPopUp, "Redo2", "Redo", {}, {}, [this] { editMenu_->Redo(); });
+  mnuEditorPopUp->addSeparator();
   Cut2 = AddItem(mnuEditorPopUp, "Cut2", "Cut", {}, {}, [this] { Cut1Click(); });
   Copy2 = AddItem(mnuEditorPopUp, "Copy2", "Copy", {}, {}, [this] { Copy1Click(); });
   Paste2 = AddItem(mnuEditorPopUp, "Paste2", "Paste", {}, {}, [this] { Paste1Click(); });
@@ -104,8 +124,8 @@ void TfrmMain::BuildMenus() {
   BuildSpecialMenu();
 
   Help1 = menu("Help1", "&Help", "Help menu.");
-  Contents1 =
-      AddItem(Help1, "Contents1", "&Contents", "Main help page.", QKeySequence("F1"), [this] { Contents1Click(); });
+  Contents1 = AddItem(Help1, "Contents1", "&Contents", "Main help page.", QKeySequence(QKeySequence::HelpContents),
+                      [this] { Contents1Click(); });
   Topics1 = AddItem(Help1, "Topics1", "&Topics", "Topic list.", {}, [this] { Topics1Click(); });
   Help1->addSeparator();
   About1 = AddItem(Help1, "About1", "&About...", "About this program.", {}, [this] { About1Click(); });

@@ -216,6 +216,9 @@ class TfrmMain : public QMainWindow {
   QAction* FilenameSep = nullptr;
   std::array<QAction*, 3> mnuFilename{};  // mnuFilename0 .. mnuFilename2
   QAction* Undo1 = nullptr;
+  QAction* Redo1 = nullptr;
+  QAction* Undo2 = nullptr;
+  QAction* Redo2 = nullptr;
   QAction* Cut1 = nullptr;
   QAction* Copy1 = nullptr;
   QAction* Paste1 = nullptr;

@@ -30,12 +30,19 @@ bool IsMenuShortcut(const QKeyEvent* k) {
       case Qt::Key_O:
       case Qt::Key_S:
       case Qt::Key_F:
+      case Qt::Key_G:
+      case Qt::Key_P:
+      case Qt::Key_Q:
+      case Qt::Key_Y:
       case Qt::Key_Insert:
         return true;
       default:
         return false;
     }
   }
+  // Redo, Save As and Find Previous.
+  if (mods == (Qt::ControlModifier | Qt::ShiftModifier))
+    return k->key() == Qt::Key_Z || k->key() == Qt::Key_S || k->key() == Qt::Key_G;
   if (mods == Qt::NoModifier) return k->key() >= Qt::Key_F1 && k->key() <= Qt::Key_F12;
   // Shift+Delete, Shift+Insert and Ctrl+Insert are the editor's other
   // clipboard keys; they belong to the same menu commands.
@@ -53,7 +60,8 @@ bool ChordEditor::event(QEvent* e) {
 }
 
 void ChordEditor::keyPressEvent(QKeyEvent* e) {
-  if (IsMenuShortcut(e) || e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Undo)) {
+  if (IsMenuShortcut(e) || e->matches(QKeySequence::Paste) || e->matches(QKeySequence::Undo) ||
+      e->matches(QKeySequence::Redo)) {
     e->ignore();
     return;
   }

@@ -15,7 +15,7 @@
 namespace strumbly {
 
 // The editor control. It leaves the program's own menu shortcuts to the
-// menus (Paste inserts before the selection, Ctrl+A is Save As, ...) and
+// menus (Paste inserts before the selection, Ctrl+A selects all, ...) and
 // tells the window about key releases and left clicks.
 class ChordEditor : public QPlainTextEdit {
   Q_OBJECT

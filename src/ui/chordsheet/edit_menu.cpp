@@ -21,6 +21,7 @@ void EditMenu::Connect() {
   QPlainTextEdit* editor = sheet_.editor();
   connect(editor, &QPlainTextEdit::selectionChanged, this, &EditMenu::Update);
   connect(editor, &QPlainTextEdit::undoAvailable, this, &EditMenu::Update);
+  connect(editor, &QPlainTextEdit::redoAvailable, this, &EditMenu::Update);
   connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &EditMenu::Update);
   Update();
 }
@@ -29,7 +30,10 @@ void EditMenu::Update() {
   QPlainTextEdit* editor = sheet_.editor();
   const bool selected = editor->textCursor().hasSelection();
   const bool clipboardText = !QApplication::clipboard()->text().isEmpty();
-  actions_.undo->setEnabled(editor->document()->isUndoAvailable());
+  for (QAction* a : {actions_.undo, actions_.popupUndo})
+    if (a) a->setEnabled(editor->document()->isUndoAvailable());
+  for (QAction* a : {actions_.redo, actions_.popupRedo})
+    if (a) a->setEnabled(editor->document()->isRedoAvailable());
   for (QAction* a : {actions_.copy, actions_.cut, actions_.remove, actions_.popupCopy, actions_.popupCut})
     a->setEnabled(selected);
   for (QAction* a : {actions_.paste, actions_.popupPaste}) a->setEnabled(clipboardText);
@@ -37,6 +41,12 @@ void EditMenu::Update() {
 
 void EditMenu::Undo() {
   sheet_.editor()->undo();
+  edits_.ShowLine(sheet_.CurrentLine());
+  sheet_.editor()->setFocus();
+}
+
+void EditMenu::Redo() {
+  sheet_.editor()->redo();
   edits_.ShowLine(sheet_.CurrentLine());
   sheet_.editor()->setFocus();
 }

@@ -15,6 +15,7 @@ class ChordSheet;
 
 struct EditMenuActions {
   QAction* undo = nullptr;
+  QAction* redo = nullptr;
   QAction* cut = nullptr;
   QAction* copy = nullptr;
   QAction* paste = nullptr;
@@ -23,6 +24,8 @@ struct EditMenuActions {
   QAction* popupCut = nullptr;
   QAction* popupCopy = nullptr;
   QAction* popupPaste = nullptr;
+  QAction* popupUndo = nullptr;
+  QAction* popupRedo = nullptr;
 };
 
 struct EditMenuHooks {
@@ -44,6 +47,7 @@ class EditMenu : public QObject {
   void Update();
 
   void Undo();
+  void Redo();
   void Cut();
   void Copy();
   void Paste();

@@ -15,6 +15,7 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
+#include <QTextCursor>
 #include <QTextBrowser>
 #include <QTimer>
 
@@ -140,7 +141,27 @@ TEST_F(MainWindowTest, EditMenuEnablingAndCommands) {
 
   EXPECT_EQ(w.action("Undo1")->shortcut(), QKeySequence("Ctrl+Z"));
   EXPECT_EQ(w.action("Delete1")->shortcut(), QKeySequence("Ctrl+Del"));
-  EXPECT_EQ(w.action("SaveAs1")->shortcut(), QKeySequence("Ctrl+A"));
+  // The desktop's keys: Ctrl+A selects all, Save As is Ctrl+Shift+S, Redo
+  // has both of its keys and is enabled only when there is something to redo.
+  EXPECT_EQ(w.action("SaveAs1")->shortcut(), QKeySequence("Ctrl+Shift+S"));
+  EXPECT_EQ(w.action("SelectAll1")->shortcut(), QKeySequence("Ctrl+A"));
+  EXPECT_EQ(w.action("Redo1")->shortcuts(),
+            (QList<QKeySequence>{QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")}));
+  EXPECT_EQ(w.action("Exit1")->shortcut(), QKeySequence("Ctrl+Q"));
+  SetText("C, x, 3, 2, 0, 1, 0, Q");
+  QTextCursor end = w.RichEdit1->textCursor();
+  end.movePosition(QTextCursor::End);
+  end.insertText("x");
+  w.action("SelectAll1")->trigger();
+  EXPECT_EQ(w.RichEdit1->textCursor().selectedText(), "C, x, 3, 2, 0, 1, 0, Qx");
+  EXPECT_TRUE(dialogs->messages.empty());  // no Save As box
+  EXPECT_FALSE(w.action("Redo1")->isEnabled());
+  w.action("Undo1")->trigger();
+  EXPECT_EQ(w.RichEdit1->toPlainText(), "C, x, 3, 2, 0, 1, 0, Q");
+  EXPECT_TRUE(w.action("Redo1")->isEnabled());
+  EXPECT_TRUE(w.action("Redo2")->isEnabled());
+  w.action("Redo1")->trigger();
+  EXPECT_EQ(w.RichEdit1->toPlainText(), "C, x, 3, 2, 0, 1, 0, Qx");
   EXPECT_EQ(w.action("Cut1")->statusTip(), "Remove selected text to Clipboard.");
 }
 
