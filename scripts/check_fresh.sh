@@ -57,26 +57,35 @@ log=$root/tmp/run.log
 in_work env QT_QPA_PLATFORM=offscreen STRUMBLY_NO_SPLASH=1 scripts/run.sh </dev/null >"$log" 2>&1 &
 run_pid=$!
 program=$root$work/build/strumbly
-# run.sh ends by exec-ing the program: the same process becomes strumbly.
-while kill -0 "$run_pid" 2>/dev/null && [ "$(readlink "/proc/$run_pid/exe" 2>/dev/null)" != "$program" ]; do
+# run.sh ends by exec-ing the program. The background job is a subshell
+# around chroot, so the program is found by its executable, not by $!.
+program_pid() {
+  local p
+  for p in /proc/[0-9]*; do
+    [ "$(readlink "$p/exe" 2>/dev/null)" = "$program" ] && { echo "${p#/proc/}"; return 0; }
+  done
+  return 1
+}
+prog_pid=
+while kill -0 "$run_pid" 2>/dev/null && ! prog_pid=$(program_pid); do
   sleep 1
 done
-if ! kill -0 "$run_pid" 2>/dev/null; then
+if [ -z "$prog_pid" ]; then
   set +e; wait "$run_pid"; rc=$?; set -e
   tail -n 60 "$log"
   fail "scripts/run.sh ended with status $rc before the program started ($(elapsed))"
 fi
 echo "strumbly started after $(elapsed)"
 sleep "$up_seconds"
-if ! kill -0 "$run_pid" 2>/dev/null; then
+if ! kill -0 "$prog_pid" 2>/dev/null; then
   set +e; wait "$run_pid"; rc=$?; set -e
   tail -n 60 "$log"
   fail "strumbly ended with status $rc within $up_seconds seconds"
 fi
-kill -TERM "$run_pid"
-for _ in $(seq 1 10); do kill -0 "$run_pid" 2>/dev/null || break; sleep 1; done
-if kill -0 "$run_pid" 2>/dev/null; then
-  kill -KILL "$run_pid"
+kill -TERM "$prog_pid"
+for _ in $(seq 1 10); do kill -0 "$prog_pid" 2>/dev/null || break; sleep 1; done
+if kill -0 "$prog_pid" 2>/dev/null; then
+  kill -KILL "$prog_pid"
   fail "strumbly did not end within 10 seconds of SIGTERM"
 fi
 set +e; wait "$run_pid"; rc=$?; set -e

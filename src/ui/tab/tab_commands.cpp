@@ -79,6 +79,8 @@ void TabCommands::ShowTablature(const TabSongInput& song, bool ascii) {
   source.tuningText = song.tuningText;
   source.tuning = TuningTagOf(song.tuningOffsets);
   source.boldFrets = settings_.TabFont;
+  source.showNames = settings_.TabShowNames;
+  source.showRhythm = settings_.TabShowRhythm;
   source.lastDir = settings_.LastDir;
   if (settings_.TabPrompt) {
     TfrmGetTabInfo& prompt = frmGetTabInfo();
