@@ -17,6 +17,7 @@
 #include "core/sound/patch_names.h"
 #include "platform/command_error.h"
 #include "platform/dialogs.h"
+#include "ui/fit_to_screen.h"
 #include "ui/guitar/marker_sample.h"
 #include "ui/guitar/neck_marker.h"
 #include "ui/qt_text.h"
@@ -62,7 +63,7 @@ TfrmOptions::TfrmOptions(Settings& settings, OptionsHost host, QWidget* parent)
   connect(buttonBox, &QDialogButtonBox::rejected, this, [this] { btnCancelClick(); });
 
   FormCreate();
-  resize(680, 460);
+  FitToScreen(*this, QSize(680, 460));  // never larger than the screen
 }
 
 void TfrmOptions::FormCreate() {

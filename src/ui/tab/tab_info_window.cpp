@@ -9,6 +9,7 @@
 
 #include "core/app/song_names.h"
 #include "core/tab/tab_titles.h"
+#include "ui/fit_to_screen.h"
 
 namespace strumbly {
 
@@ -72,7 +73,7 @@ TfrmGetTabInfo::TfrmGetTabInfo(QWidget* parent) : QDialog(parent) {
   layout->addWidget(Label4);
   layout->addLayout(fields);
   layout->addWidget(buttons);
-  resize(420, 190);
+  FitToScreen(*this, QSize(420, 190));  // never larger than the screen
 }
 
 void TfrmGetTabInfo::Preload(const std::vector<std::string>& lines, const std::string& songFileName) {

@@ -18,6 +18,7 @@
 #include "platform/dialogs.h"
 #include "platform/printing/tab_printing.h"
 #include "platform/song_io.h"
+#include "ui/fit_to_screen.h"
 #include "ui/qt_text.h"
 #include "ui/replace_question.h"
 #include "ui/tab/tab_paint_box.h"
@@ -44,7 +45,7 @@ TfrmTab::TfrmTab(QWidget* parent) : QDialog(parent) {
   setObjectName("TfrmTab");
   setWindowTitle("Tabulature");  // until it shows a song
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-  resize(628, 415);
+  FitToScreen(*this, QSize(628, 415));  // never larger than the screen
 
   btnPrint = new QPushButton("Print", this);
   btnPrint->setObjectName("btnPrint");
