@@ -15,8 +15,8 @@
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTest>
-#include <QTextCursor>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTimer>
 
 #include "support/main_window_fixture.h"
