@@ -303,9 +303,7 @@ void TfrmMain::ApplySettings(const OptionsChanges& changes) {
 // the window switcher: "blues.sly — Strumbly", with "*" after the name while
 // changes are unsaved.
 void TfrmMain::ShowWindowTitle(const QString& songName) {
-  QString name = songName;
-  name.replace("[*]", "[*][*]");  // a literal mark in a file name stays as it is
-  setWindowTitle(name + QString::fromUtf8("[*] \u2014 Strumbly"));
+  setWindowTitle(WindowTitleText(songName) + QString::fromUtf8("[*] \u2014 Strumbly"));
 }
 
 bool TfrmMain::IsPlaying() const { return player_->IsPlaying(); }
