@@ -19,7 +19,7 @@
 
 #include "platform/command_error.h"
 #include "platform/file_operations.h"
-#include "platform/printing/tab_printing.h"
+#include "platform/printing/tab_printer.h"
 #include "platform/song_io.h"
 #include "support/test_files.h"
 

@@ -6,7 +6,7 @@
 #include "core/app/song_names.h"
 #include "platform/command_error.h"
 #include "platform/dialogs.h"
-#include "platform/printing/tab_printing.h"
+#include "platform/printing/tab_printer.h"
 #include "ui/app/about_box.h"
 #include "ui/app/help_window.h"
 #include "ui/app/main_window.h"

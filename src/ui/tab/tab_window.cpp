@@ -16,7 +16,7 @@
 #include "core/tab/tab_titles.h"
 #include "platform/command_error.h"
 #include "platform/dialogs.h"
-#include "platform/printing/tab_printing.h"
+#include "platform/printing/tab_printer.h"
 #include "platform/song_io.h"
 #include "ui/fit_to_screen.h"
 #include "ui/qt_text.h"
