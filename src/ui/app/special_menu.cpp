@@ -1,19 +1,14 @@
 // The Special menu: tablature, MIDI and audio files, and naming the chord of
 // the current line.
 #include <QAction>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QProgressDialog>
 
 #include "core/app/song_names.h"
 #include "core/chordsheet/chord_edits.h"
-#include "core/guitar/capo.h"
 #include "core/guitar/chord_naming.h"
 #include "core/tab/tab_titles.h"
 #include "platform/dialogs.h"
-#include "platform/midi/audio_export.h"
-#include "platform/midi/song_audio.h"
 #include "ui/app/main_window.h"
 #include "ui/busy_cursor.h"
 #include "ui/qt_text.h"
@@ -66,44 +61,7 @@ void TfrmMain::Tab1Click() { tabCommands_->ShowTab(SongForTab()); }
 void TfrmMain::ASCIItab1Click() { tabCommands_->ShowAsciiTab(SongForTab()); }
 void TfrmMain::SaveAsMidiFile1Click() { tabCommands_->SaveAsMidiFile(SongForTab()); }
 
-// The song rendered by the built-in synthesizer into an audio file, with the
-// same checks as the MIDI file.
-void TfrmMain::AudioFile1Click() {
-  if (!player_->BuildChordList("Fix errors before creating an audio file.", true)) return;
-  if (!player_->HasChordLine(0, sheet_->LineCount() - 1)) {
-    ShowError("Can't create audio file. No chords defined in editor.");
-    return;
-  }
-  FileDialogOptions options;
-  options.title = "Save As Audio File";
-  options.folder = Q(settings_.LastDir);
-  options.fileName = Q(WithExtension(FileNameOf(song_.FileName()), ".wav"));
-  options.filter = "WAV files (*.wav)|*.wav|FLAC files (*.flac)|*.flac|Ogg Vorbis files (*.ogg)|*.ogg";
-  options.confirmOverwrite = true;
-  QString chosen = dialogs().SaveFile(this, options);
-  if (chosen.isEmpty()) return;
-  if (!AudioFormatForPath(S(chosen), nullptr)) chosen += ".wav";
-
-  SongAudio audio{player_->chordList(), song_.Patch(), song_.Tempo(), song_.Tuning(), settings_.SoundFont};
-  audio.capo = FindSongCapo(ToStdStrings(sheet_->Lines()));
-  const std::string path = S(chosen);
-  QProgressDialog progress(QString(), "Cancel", 0, 1000, this);
-  progress.setLabel(PlainLabel("Writing " + Q(FileNameOf(path)) + "..."));
-  progress.setWindowTitle("Audio File");
-  progress.setWindowModality(Qt::WindowModal);
-  progress.setMinimumDuration(300);
-  const AudioExportResult result = ExportSongAudio(audio, path, [&progress](double done) {
-    progress.setValue(static_cast<int>(done * 1000));
-    return !progress.wasCanceled();
-  });
-  progress.reset();
-  if (result.cancelled) return;
-  if (!result.ok) {
-    ShowError(Q(result.error));
-    return;
-  }
-  SetLastDir(FolderOf(path));
-}
+void TfrmMain::AudioFile1Click() { tabCommands_->SaveAsAudioFile(SongForTab()); }
 
 // The current line's chord named from the notes it sounds in the current
 // tuning; with several names the user picks one, the likeliest first.
@@ -116,7 +74,7 @@ void TfrmMain::NameChord1Click() {
     ShowError("The current line is not a chord definition.");
     return;
   }
-  const std::vector<std::string> names = NameChord(r.Frets, song_.Tuning());
+  const std::vector<std::string> names = NameChord(r.Frets, song_.Tuning(), song_.Capo());
   if (names.empty()) {
     dialogs().Message(this, MessageKind::Information, "No chord name fits these notes.", MessageButtons::Ok);
     ShowLine(n);

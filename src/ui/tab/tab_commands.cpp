@@ -1,12 +1,18 @@
 #include "ui/tab/tab_commands.h"
 
+#include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 
 #include "core/app/song_names.h"
+#include "core/guitar/capo.h"
 #include "core/sound/chord_list.h"
 #include "core/sound/midi_file.h"
+#include "core/tab/tab_titles.h"
 #include "platform/command_error.h"
 #include "platform/dialogs.h"
+#include "platform/midi/audio_export.h"
+#include "platform/midi/song_audio.h"
 #include "platform/song_io.h"
 #include "ui/busy_cursor.h"
 #include "ui/qt_text.h"
@@ -112,12 +118,50 @@ void TabCommands::SaveAsMidiFile(const TabSongInput& song) {
   if (chosen.isEmpty()) return;
   try {
     // A new file beside the old one, renamed into place when whole.
-    WriteFileSafely(chosen, MidiFileBytes(list, song.patch, song.tempo, song.tuningOffsets));
+    WriteFileSafely(
+        chosen, MidiFileBytes(list, song.patch, song.tempo, WithCapo(song.tuningOffsets, FindSongCapo(song.lines))));
   } catch (const CommandError& e) {
     Error(e.text());
     return;
   }
   if (hooks_.setLastDir) hooks_.setLastDir(FolderOf(chosen.toStdString()));
+}
+
+void TabCommands::SaveAsAudioFile(const TabSongInput& song) {
+  SongAudio audio;
+  if (!SongChordList(song, audio.chords, SongProduct::AudioFile, parent_, hooks_)) return;
+  FileDialogOptions o;
+  o.title = "Save As Audio File";
+  o.folder = Q(settings_.LastDir);
+  o.fileName = Q(WithExtension(FileNameOf(song.fileName), ".wav"));
+  o.filter = "WAV files (*.wav)|*.wav|FLAC files (*.flac)|*.flac|Ogg Vorbis files (*.ogg)|*.ogg";
+  o.confirmOverwrite = true;
+  QString chosen = dialogs().SaveFile(parent_, o);
+  if (chosen.isEmpty()) return;
+  if (!AudioFormatForPath(S(chosen), nullptr)) chosen += ".wav";
+
+  audio.patch = static_cast<std::uint8_t>(song.patch);
+  audio.tempo = song.tempo;
+  audio.tuning = TuningTagOf(song.tuningOffsets);
+  audio.soundFontSetting = settings_.SoundFont;
+  audio.capo = FindSongCapo(song.lines);
+  const std::string path = S(chosen);
+  QProgressDialog progress(QString(), "Cancel", 0, 1000, parent_);
+  progress.setLabel(PlainLabel("Writing " + Q(FileNameOf(path)) + "..."));
+  progress.setWindowTitle("Audio File");
+  progress.setWindowModality(Qt::WindowModal);
+  progress.setMinimumDuration(300);
+  const AudioExportResult result = ExportSongAudio(audio, path, [&progress](double done) {
+    progress.setValue(static_cast<int>(done * 1000));
+    return !progress.wasCanceled();
+  });
+  progress.reset();
+  if (result.cancelled) return;
+  if (!result.ok) {
+    Error(Q(result.error));
+    return;
+  }
+  if (hooks_.setLastDir) hooks_.setLastDir(FolderOf(path));
 }
 
 }  // namespace strumbly

@@ -1,6 +1,7 @@
 #pragma once
 // The Special menu's commands: "&Tabulature..." (F4), "&ASCII Tabulature..."
-// (F5) and "&Midi File..." (F6), with their checks and messages. The main
+// (F5), "&Midi File..." (F6) and the audio file, with their checks and
+// messages. The main
 // window hands over the song as plain values and calls one function per
 // command.
 #include <QKeySequence>
@@ -64,6 +65,9 @@ class TabCommands {
   void ShowTab(const TabSongInput& song);         // Tab1Click
   void ShowAsciiTab(const TabSongInput& song);    // ASCIItab1Click
   void SaveAsMidiFile(const TabSongInput& song);  // SaveAsMidiFile1Click
+  // The song rendered by the built-in synthesizer (settings' SoundFont) into
+  // a WAV, FLAC or Ogg file, with the same checks as the MIDI file.
+  void SaveAsAudioFile(const TabSongInput& song);  // AudioFile1Click
 
   // The title the prompt proposes until the user types another.
   void ProposeTitle(const std::string& title);

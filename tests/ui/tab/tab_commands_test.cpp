@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "core/guitar/capo.h"
 #include "core/sound/midi_file.h"
 #include "core/tab/ascii_tab.h"
 #include "support/scripted_dialogs.h"
@@ -53,11 +54,13 @@ TEST_F(TabCommandsTest, ABadLineStopsEveryCommand) {
   commands.ShowTab(song);
   commands.ShowAsciiTab(song);
   commands.SaveAsMidiFile(song);
+  commands.SaveAsAudioFile(song);
   EXPECT_EQ(dialogs->texts(), (QStringList{"Line 2    Too many commas.", "Fix errors before viewing tab.",
                                            "Line 2    Too many commas.", "Fix errors before viewing tab.",
-                                           "Line 2    Too many commas.", "Fix errors before creating a midi file."}));
+                                           "Line 2    Too many commas.", "Fix errors before creating a midi file.",
+                                           "Line 2    Too many commas.", "Fix errors before creating an audio file."}));
   for (const auto& m : dialogs->messages) EXPECT_EQ(m.kind, MessageKind::Error);
-  EXPECT_EQ(selected, (std::vector<int>{1, 1, 1}));
+  EXPECT_EQ(selected, (std::vector<int>{1, 1, 1, 1}));
   EXPECT_TRUE(dialogs->executedWindows.isEmpty());
   EXPECT_TRUE(dialogs->fileDialogs.empty());
   EXPECT_TRUE(hints.empty());
@@ -74,9 +77,11 @@ TEST_F(TabCommandsTest, ASongWithoutChords) {
   commands.ShowTab(song);
   commands.ShowAsciiTab(song);
   commands.SaveAsMidiFile(song);
+  commands.SaveAsAudioFile(song);
   EXPECT_EQ(dialogs->texts(), (QStringList{"Can't create tab. No chords defined in editor.",
                                            "Can't create tab. No chords defined in editor.",
-                                           "Can't create midi file. No chords defined in editor."}));
+                                           "Can't create midi file. No chords defined in editor.",
+                                           "Can't create audio file. No chords defined in editor."}));
   EXPECT_TRUE(dialogs->executedWindows.isEmpty());
 }
 
@@ -196,7 +201,8 @@ TEST_F(TabCommandsTest, GraphicWarningFollowsTheFirstPaintOnly) {
 
 TEST_F(TabCommandsTest, MidiFileIsWrittenWhereTheDialogSays) {
   settings.LastDir = dir.path().toStdString();
-  TabSongInput song = Song({"* Blues", C, "", G}, dir.path().toStdString() + "/Blues.sly");
+  // The capo sounds in the file as it does when the song plays.
+  TabSongInput song = Song({"* Blues", "* Capo: 2", C, "", G}, dir.path().toStdString() + "/Blues.sly");
   song.patch = 30;
   song.tempo = 90;
   song.tuningOffsets = TuningOffsets(355433);
@@ -215,7 +221,7 @@ TEST_F(TabCommandsTest, MidiFileIsWrittenWhereTheDialogSays) {
   ChordList list;
   BuildChordList(song.lines, list);
   ComputeDurations(list, TicksPerWholeNote);
-  const std::string expected = MidiFileBytes(list, 30, 90, TuningOffsets(355433));
+  const std::string expected = MidiFileBytes(list, 30, 90, WithCapo(TuningOffsets(355433), 2));
   EXPECT_EQ(Read(target).toStdString(), expected);
   EXPECT_EQ(settings.LastDir, (dir.path() + "/out").toStdString());
   EXPECT_TRUE(dialogs->messages.empty());
