@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -74,6 +75,14 @@ int QtDialogs::Choose(QWidget* parent, const QStringList& items) {
   if (!items.isEmpty()) menu.setActiveAction(menu.actions().first());
   QAction* chosen = menu.exec(QCursor::pos());
   return chosen ? chosen->data().toInt() : -1;
+}
+
+std::optional<int> QtDialogs::Number(QWidget* parent, const QString& caption, const QString& label, int value, int min,
+                                     int max) {
+  bool ok = false;
+  const int n = QInputDialog::getInt(parent, caption, label, value, min, max, 1, &ok);
+  if (!ok) return std::nullopt;
+  return n;
 }
 
 MessageResult QtDialogs::Message(QWidget* parent, MessageKind kind, const QString& text, MessageButtons buttons) {

@@ -48,6 +48,10 @@ class Dialogs {
   // One of the items from a small menu at the mouse, the first offered
   // first; -1 when the menu was left without a choice.
   virtual int Choose(QWidget* parent, const QStringList& items) = 0;
+  // A whole number from min to max under a caption and a label, offered at
+  // value; nothing when the user cancelled.
+  virtual std::optional<int> Number(QWidget* parent, const QString& caption, const QString& label, int value, int min,
+                                    int max) = 0;
 };
 
 // The dialogs in force; the real ones unless a test installed its own.
@@ -68,6 +72,8 @@ class QtDialogs : public Dialogs {
   int Exec(QDialog& dialog) override;
   MessageResult Ask(QWidget* parent, const QString& caption, const QString& text, MessageButtons buttons) override;
   int Choose(QWidget* parent, const QStringList& items) override;
+  std::optional<int> Number(QWidget* parent, const QString& caption, const QString& label, int value, int min,
+                            int max) override;
 };
 
 // "Strumbly files (*.sly)|*.sly|All Files (*.*)|*.*" in Qt's filter form.

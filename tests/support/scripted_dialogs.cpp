@@ -36,6 +36,15 @@ int ScriptedDialogs::Choose(QWidget*, const QStringList& items) {
   return a;
 }
 
+std::optional<int> ScriptedDialogs::Number(QWidget*, const QString& caption, const QString& label, int value, int min,
+                                           int max) {
+  numbersAsked.push_back({caption, label, value, min, max});
+  if (numberAnswers.empty()) return value;
+  const std::optional<int> a = numberAnswers.front();
+  numberAnswers.pop_front();
+  return a;
+}
+
 QString ScriptedDialogs::OpenFile(QWidget*, const FileDialogOptions& options) {
   fileDialogs.push_back(options);
   if (fileAnswers.empty()) return {};

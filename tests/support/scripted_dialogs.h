@@ -33,6 +33,12 @@ class ScriptedDialogs : public Dialogs {
   QStringList askCaptions;           // captions of the questions asked
   std::vector<QStringList> choices;  // the items of every choice offered
   std::deque<int> chooseAnswers;     // default: the first item
+  struct NumberAsked {
+    QString caption, label;
+    int value, min, max;
+  };
+  std::vector<NumberAsked> numbersAsked;
+  std::deque<std::optional<int>> numberAnswers;  // default: the value offered
 
   MessageResult Message(QWidget*, MessageKind kind, const QString& text, MessageButtons buttons) override;
   QString OpenFile(QWidget*, const FileDialogOptions& options) override;
@@ -43,6 +49,8 @@ class ScriptedDialogs : public Dialogs {
   int Exec(QDialog& dialog) override;
   MessageResult Ask(QWidget* parent, const QString& caption, const QString& text, MessageButtons buttons) override;
   int Choose(QWidget* parent, const QStringList& items) override;
+  std::optional<int> Number(QWidget*, const QString& caption, const QString& label, int value, int min,
+                            int max) override;
 
   QStringList texts() const;
 };

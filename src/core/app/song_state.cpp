@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/chordsheet/chord_edits.h"
+#include "core/guitar/capo.h"
 #include "core/sound/timing.h"
 
 namespace strumbly {
@@ -33,6 +34,17 @@ void SongState::SetTuning(TuningTag tag) {
 void SongState::OnTuningChanged(std::function<void(TuningTag)> listener) {
   tuningListeners_.push_back(std::move(listener));
 }
+
+void SongState::SetCapo(int capo) {
+  capo = std::clamp(capo, 0, kMaxCapo);
+  if (capo == capo_) return;
+  capo_ = capo;
+  for (const auto& listener : capoListeners_) listener(capo_);
+}
+
+void SongState::OnCapoChanged(std::function<void(int)> listener) { capoListeners_.push_back(std::move(listener)); }
+
+StringOffsets SongState::SoundingOffsets() const { return WithCapo(offsets_, capo_); }
 
 void SongState::SetModified(bool modified) {
   if (modified == modified_) return;

@@ -44,6 +44,15 @@ class SongState {
   void SetTuning(TuningTag tag);
   void OnTuningChanged(std::function<void(TuningTag)> listener);
 
+  // The capo the song's lines give (0 to kMaxCapo); whoever reads the lines
+  // tells it. Everything that sounds adds it to the tuning.
+  int Capo() const { return capo_; }
+  // Taken into 0 to kMaxCapo; the listeners hear of a change only.
+  void SetCapo(int capo);
+  void OnCapoChanged(std::function<void(int)> listener);
+  // The tuning's offsets with the capo on every string: what sounds.
+  StringOffsets SoundingOffsets() const;
+
   // Beats per minute, kMinTempo to kMaxTempo (kDefaultTempo for a new song).
   int Tempo() const { return tempo_; }
   // Takes the tempo into its range; the listeners hear of a change only.
@@ -73,6 +82,7 @@ class SongState {
   TuningTag tuning_ = kStandardTuningTag;
   StringOffsets offsets_{0, 0, 0, 0, 0, 0};
   int tempo_ = kDefaultTempo;
+  int capo_ = 0;
   std::string duration_;
   bool modified_ = false;
   std::vector<NameListener> nameListeners_;
@@ -80,6 +90,7 @@ class SongState {
   std::vector<std::function<void(TuningTag)>> tuningListeners_;
   std::vector<std::function<void(bool)>> modifiedListeners_;
   std::vector<std::function<void(int)>> tempoListeners_;
+  std::vector<std::function<void(int)>> capoListeners_;
 };
 
 // The instrument program as a song file's info line gives it: its low 8 bits.

@@ -62,6 +62,10 @@ inline constexpr int MarkerRowTop(int stringNumber) { return kFirstMarkerRowTop 
 // fret 0 covers the open-string area and the nut.
 PixelRect MarkerRect(int stringNumber, int fret);
 
+// The capo across fret 1 to 18: a bar over all six strings in the middle of
+// the fret's space, reaching a little past the fingerboard's edges.
+PixelRect CapoRect(int fret);
+
 // Frets whose space carries an inlay dot; fret 12 carries two.
 inline constexpr std::array<int, 7> kInlayFrets = {3, 5, 7, 9, 12, 15, 17};
 

@@ -3,12 +3,17 @@
 // to the part that does the work.
 #include <QMenu>
 
+#include "core/guitar/capo.h"
+#include "core/guitar/transpose.h"
+#include "platform/dialogs.h"
 #include "ui/app/main_window.h"
 #include "ui/chordsheet/chord_commands.h"
+#include "ui/chordsheet/dictionary_box.h"
 #include "ui/chordsheet/dictionary_commands.h"
 #include "ui/chordsheet/edit_menu.h"
 #include "ui/guitar/neck_commands.h"
 #include "ui/guitar/neck_view.h"
+#include "ui/qt_text.h"
 #include "ui/sound/player.h"
 
 namespace strumbly {
@@ -74,6 +79,31 @@ void TfrmMain::btnShiftLeftClick() { chordCommands_->ShiftLeft(); }
 void TfrmMain::btnShiftRightClick() { chordCommands_->ShiftRight(); }
 void TfrmMain::chkDottedClick() { chordCommands_->DottedClicked(); }
 void TfrmMain::edtNameExit() { chordCommands_->Rename(edtNameTag); }
+
+// The selected lines, or the whole song, in one step of Undo. Chords that
+// no shape of the dictionary fits stay as they were and are listed.
+void TfrmMain::Transpose1Click() {
+  if (IsPlaying()) return;
+  const std::optional<int> steps = dialogs().Number(
+      this, "Transpose", "Semitones, up (1 to 11) or down (-1 to -11):", 1, -kMaxTransposeSteps, kMaxTransposeSteps);
+  if (!steps || *steps == 0) return;
+  const DictionaryShapes shapes(ToStdStrings(dictionary().entries()));
+  QString report;
+  RunEdit([&] {
+    report = chordCommands_->Transpose(*steps, [&shapes](std::string_view name) { return shapes.First(name); });
+  });
+  if (!report.isEmpty()) dialogs().Message(this, MessageKind::Information, report, MessageButtons::Ok);
+  FocusEditor();
+}
+
+void TfrmMain::Capo1Click() {
+  if (IsPlaying()) return;
+  const std::optional<int> capo =
+      dialogs().Number(this, "Capo", "Fret of the capo (0 for none):", song_.Capo(), 0, kMaxCapo);
+  if (!capo) return;
+  RunEdit([&] { chordCommands_->SetCapo(*capo); });
+  FocusEditor();
+}
 void TfrmMain::Shape1MouseDown(NeckMarker* marker, Qt::MouseButton button) {
   neckCommands_->MarkerPressed(marker, button);
 }

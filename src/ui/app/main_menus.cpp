@@ -97,6 +97,10 @@ void TfrmMain::BuildMenus() {
                   [this] { Find1Click(); });
   FindNext1 = AddItem(Edit1, "FindNext1", "Find &Next", "Find next occurrence of string.", QKeySequence("F3"),
                       [this] { FindNext1Click(); });
+  Edit1->addSeparator();
+  Transpose1 = AddItem(Edit1, "Transpose1", "T&ranspose...",
+                       "Move the selected chords, or the whole song, up or down by semitones.", QKeySequence("Ctrl+T"),
+                       [this] { Transpose1Click(); });
 
   Undo2 = AddItem(mnuEditorPopUp, "Undo2", "Undo", {}, {}, [this] { Undo1Click(); });
   Redo2 = AddItem(mnuEditorPopUp, "Redo2", "Redo", {}, {}, [this] { editMenu_->Redo(); });
@@ -120,6 +124,9 @@ void TfrmMain::BuildMenus() {
   instrumentMenu_ = new InstrumentMenu(Instrument1);
   Tuning1 = menu("Tuning1", "&Tuning", "Guitar tunings.");
   tuningMenu_ = new TuningMenu(Tuning1);
+  Tuning1->addSeparator();
+  Capo1 = AddItem(Tuning1, "Capo1", "&Capo...", "Put a capo on the neck: the song's frets count from it.", {},
+                  [this] { Capo1Click(); });
   Special1 = menu("Special1", "&Special", "Tab and MIDI output.");
   BuildSpecialMenu();
 

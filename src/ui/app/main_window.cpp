@@ -19,6 +19,7 @@
 
 #include "core/app/command_line.h"
 #include "core/app/song_names.h"
+#include "core/guitar/capo.h"
 #include "core/sound/patch_names.h"
 #include "core/sound/timing.h"
 #include "platform/command_error.h"
@@ -41,6 +42,7 @@
 #include "ui/chordsheet/dictionary_box.h"
 #include "ui/chordsheet/dictionary_commands.h"
 #include "ui/chordsheet/edit_menu.h"
+#include "ui/chordsheet/song_capo.h"
 #include "ui/fit_to_screen.h"
 #include "ui/guitar/neck_commands.h"
 #include "ui/guitar/neck_view.h"
@@ -109,6 +111,12 @@ void TfrmMain::ConnectParts() {
   song_.OnModifiedChanged([this](bool modified) { setWindowModified(modified); });
   song_.OnPatchChanged([this](std::uint8_t patch) { ShowPatch(patch); });
   song_.OnTuningChanged([this](TuningTag tag) { ShowTuning(tag); });
+  // The capo the lines give sits on the neck and shows beside the tuning.
+  songCapo_ = new SongCapo(RichEdit1, song_, this);
+  song_.OnCapoChanged([this](int capo) {
+    neckView->SetCapo(capo);
+    ShowTuning(song_.Tuning());
+  });
   // An unsaved song is kept for recovery; a saved or dropped one is not.
   song_.OnFileNameAdopted([this](const std::string&, NameSource) { recovery_->Forget(); });
   song_.OnPatchChanged([this](std::uint8_t) { recovery_->Changed(); });
@@ -351,7 +359,11 @@ void TfrmMain::ResetControls() {
   chkTrace->setChecked(false);
 }
 
-void TfrmMain::ShowTuning(TuningTag tag) { SetStatusPanel(1, Q(TuningStatusText(S(tuningMenu_->Check(tag))))); }
+void TfrmMain::ShowTuning(TuningTag tag) {
+  std::string text = TuningStatusText(S(tuningMenu_->Check(tag)));
+  if (song_.Capo() > 0) text += ", " + CapoText(song_.Capo());
+  SetStatusPanel(1, Q(text));
+}
 
 // A program that no item of the Instrument menu selects becomes the user
 // item, for later runs too. A program past 127 sounds as its low seven

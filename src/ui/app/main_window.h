@@ -44,6 +44,7 @@ class RecentFilesMenu;
 class SettingsStore;
 class DictionaryBox;
 class SongFiles;
+class SongCapo;
 class SongRecovery;
 class SoundControls;
 class TabCommands;
@@ -122,6 +123,10 @@ class TfrmMain : public QMainWindow {
   void btnShiftRightClick();
   void chkDottedClick();
   void edtNameExit();  // Rename, when the name box loses the focus
+  // Edit / Transpose: the selection or the whole song, by semitones asked.
+  void Transpose1Click();
+  // Tuning / Capo: the fret the song's capo sits at, asked.
+  void Capo1Click();
   // A mouse button pressed and released on a neck marker.
   void Shape1MouseDown(NeckMarker* marker, Qt::MouseButton button);
   void Shape1MouseUp(NeckMarker* marker, Qt::MouseButton button);
@@ -226,6 +231,8 @@ class TfrmMain : public QMainWindow {
   QAction* SelectAll1 = nullptr;
   QAction* Find1 = nullptr;
   QAction* FindNext1 = nullptr;
+  QAction* Transpose1 = nullptr;
+  QAction* Capo1 = nullptr;
   QAction* Cut2 = nullptr;  // the editor's popup menu
   QAction* Copy2 = nullptr;
   QAction* Paste2 = nullptr;
@@ -334,6 +341,7 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<SongFiles> songFiles_;
   std::unique_ptr<TabCommands> tabCommands_;
   SongRecovery* recovery_ = nullptr;  // lives with the window
+  SongCapo* songCapo_ = nullptr;      // lives with the window
   std::unique_ptr<RecentFilesMenu> recentFiles_;
   std::unique_ptr<DroppedFiles> droppedFiles_;
   std::unique_ptr<SoundControls> soundControls_;

@@ -12,6 +12,7 @@
 #include "core/app/song_state.h"
 #include "core/chordsheet/chord_edits.h"
 #include "core/chordsheet/text.h"
+#include "core/guitar/capo.h"
 #include "platform/dialogs.h"
 #include "ui/chordsheet/chord_sheet.h"
 #include "ui/chordsheet/note_value_buttons.h"
@@ -232,6 +233,56 @@ void ChordCommands::Rename(int n) {
     controls_.chordName->setText(name);
   }
   FocusEditor();
+}
+
+// --- the song as a whole ------------------------------------------------------
+
+QString ChordCommands::Transpose(int semitones, const ShapeLookup& lookup) {
+  const bool selected = sheet_.editor()->textCursor().hasSelection();
+  const int caretLine = sheet_.CurrentLine();
+  const int first = selected ? sheet_.CurrentLine() : 0;
+  const int last = selected ? sheet_.LastSelectedLine() : sheet_.LineCount() - 1;
+  if (last < first) return {};
+  const std::vector<std::string> lines = ToStdStrings(sheet_.Lines());
+  const TransposeResult result = TransposeLines(lines, first, last, semitones, lookup, song_.Tuning(), song_.Capo());
+  QStringList changed;
+  bool differs = false;
+  for (std::size_t i = 0; i < result.lines.size(); ++i) {
+    changed << Q(result.lines[i]);
+    differs = differs || result.lines[i] != lines[static_cast<std::size_t>(result.first) + i];
+  }
+  if (differs) {
+    sheet_.ReplaceLines(result.first, changed);
+    // A selection stays on the lines it held, so the step can be repeated;
+    // a whole song keeps the caret on its line.
+    if (!selected) sheet_.SelectLine(caretLine, false);
+    ShowLine(sheet_.CurrentLine());
+  }
+  return Q(result.report);
+}
+
+void ChordCommands::SetCapo(int capo) {
+  const std::vector<std::string> lines = ToStdStrings(sheet_.Lines());
+  const std::vector<std::string> now = SongLinesWithCapo(lines, capo);
+  if (now == lines) return;
+  // One line is given, replaced or taken away.
+  std::size_t i = 0;
+  while (i < lines.size() && i < now.size() && lines[i] == now[i]) ++i;
+  const int n = static_cast<int>(i);
+  // The caret stays on the line it was on, which the neck goes on showing.
+  int caret = sheet_.CurrentLine();
+  if (now.size() > lines.size()) {
+    sheet_.InsertLine(n, Q(now[i]));
+    if (caret >= n) ++caret;
+  } else if (now.size() < lines.size()) {
+    sheet_.DeleteLine(n);
+    if (caret > n) --caret;
+  } else {
+    sheet_.ReplaceLine(n, Q(now[i]));
+  }
+  song_.SetCapo(capo);
+  sheet_.SelectLine(caret, false);
+  ShowLine(caret);
 }
 
 }  // namespace strumbly

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/chordsheet/chord_line.h"
+#include "core/guitar/transpose.h"
 
 class QCheckBox;
 class QLabel;
@@ -94,6 +95,14 @@ class ChordCommands : public QObject {
   void DottedClicked();
   // The name box left (or Enter pressed): the chord of line n takes its name.
   void Rename(int n);
+
+  // --- the song as a whole ---------------------------------------------
+  // The selected lines, or the whole song when nothing is selected, move
+  // by the semitones: frets and names (see TransposeLines). Gives the
+  // message that lists chords left as they were; empty when none was.
+  QString Transpose(int semitones, const ShapeLookup& lookup);
+  // The song's capo line says capo (none for 0).
+  void SetCapo(int capo);
 
  private:
   void ShiftChord(int step);

@@ -215,6 +215,18 @@ void ChordSheet::DeleteLine(int n) {
   editor_->setTextCursor(c);
 }
 
+void ChordSheet::ReplaceLines(int first, const QStringList& lines) {
+  if (first < 0 || lines.isEmpty() || first + lines.size() > LineCount()) return;
+  QTextDocument* doc = editor_->document();
+  QTextCursor c(doc->findBlockByNumber(first));
+  c.setPosition(doc->findBlockByNumber(first + static_cast<int>(lines.size()) - 1).position(), QTextCursor::KeepAnchor);
+  c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  const int start = c.selectionStart();
+  c.insertText(lines.join('\n'));
+  c.setPosition(start, QTextCursor::KeepAnchor);
+  editor_->setTextCursor(c);
+}
+
 int ChordSheet::CurrentLine() const {
   const QTextCursor c = editor_->textCursor();
   return editor_->document()->findBlock(c.selectionStart()).blockNumber();

@@ -80,6 +80,9 @@ class ChordSheet {
   void InsertLine(int n, const QString& text);  // n = LineCount() appends
   void AddLine(const QString& text) { InsertLine(LineCount(), text); }
   void DeleteLine(int n);
+  // Lines first to first + lines.size() - 1 take the new texts in one edit;
+  // the range is then selected whole.
+  void ReplaceLines(int first, const QStringList& lines);
 
   int CurrentLine() const;
   int LastSelectedLine() const;

@@ -38,7 +38,8 @@ void NeckCommands::MarkerPressed(NeckMarker* marker, Qt::MouseButton button) {
   if (hooks_.isPlaying() || button == Qt::RightButton) return;
   const bool wasShowing = marker->IsFilled();
   const int s = marker->StringNumber() - 1;
-  const int fret = marker->Fret();
+  // With a capo the song's frets count from it; behind it nothing sounds.
+  const int fret = marker->Fret() - neck_.Capo();
   if (s < 0 || s > 5 || fret < 0 || fret > MaxFret) return;
 
   // The current line must be able to take a note.

@@ -23,6 +23,30 @@ constexpr int kFretNumbersTop = 124;
 constexpr int kFretNumbersHeight = 18;
 // Past this the neck stops growing and the room goes to the editor.
 constexpr qreal kMaxNeckScale = 2.5;
+
+// The capo: a rubber-padded metal bar across the strings.
+class CapoBarWidget : public QWidget {
+ public:
+  explicit CapoBarWidget(QWidget* parent) : QWidget(parent) {
+    setObjectName("shpCapo");
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+  }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient metal(r.topLeft(), r.topRight());
+    metal.setColorAt(0.0, QColor(96, 98, 104));
+    metal.setColorAt(0.45, QColor(224, 226, 232));
+    metal.setColorAt(1.0, QColor(120, 122, 128));
+    p.setPen(QPen(QColor(24, 24, 28), 1));
+    p.setBrush(metal);
+    const qreal radius = r.width() / 3;
+    p.drawRoundedRect(r, radius, radius);
+  }
+};
 }  // namespace
 
 NeckView::NeckView(QWidget* parent) : QWidget(parent), color_(kDefaultMarkerColor), shape_(kDefaultMarkerShape) {
@@ -59,6 +83,10 @@ NeckView::NeckView(QWidget* parent) : QWidget(parent), color_(kDefaultMarkerColo
 
   fretNumbers_ = new FretNumberLabel(picture_);
   fretNumbers_->hide();
+
+  // Made before the markers, so they lie over it.
+  capoBar_ = new CapoBarWidget(picture_);
+  capoBar_->hide();
 
   for (int k = 1; k <= kStrings; ++k) {
     for (int f = 0; f <= MaxFret; ++f) {
@@ -101,6 +129,10 @@ void NeckView::PlaceParts(qreal scale) {
   chordName_->setFont(nameFont);
   fretNumbers_->setGeometry(scaled(0, kFretNumbersTop, kNeckPictureWidth, kFretNumbersHeight));
   fretNumbers_->SetScale(scale);
+  if (capo_ > 0) {
+    const PixelRect c = CapoRect(capo_);
+    capoBar_->setGeometry(scaled(c.x, c.y, c.width, c.height));
+  }
   for (int k = 1; k <= kStrings; ++k)
     for (int f = 0; f <= MaxFret; ++f) {
       NeckMarker* marker = markers_[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(f)];
@@ -128,8 +160,10 @@ void NeckView::ShowStringMarker(int stringIndex, int fret) {
   UpdateNutMarks();
 }
 
-void NeckView::SetStringMarker(int stringIndex, int fret) {
-  if (stringIndex < 0 || stringIndex >= kStrings || fret < NotPlayed || fret > MaxFret) return;
+void NeckView::SetStringMarker(int stringIndex, int written) {
+  if (stringIndex < 0 || stringIndex >= kStrings || written < NotPlayed || written > MaxFret) return;
+  written_[static_cast<std::size_t>(stringIndex)] = written;
+  const int fret = written == NotPlayed || written + capo_ > MaxFret ? NotPlayed : written + capo_;
   // Every marker of the string is cleared and the fret's one filled; each
   // marker goes straight to its final state, so one that shows the same
   // note as before is not repainted.
@@ -169,9 +203,21 @@ void NeckView::ClearNeck() {
 
 void NeckView::FillMarker(NeckMarker* marker) {
   if (!marker) return;
+  if (marker->Fret() >= capo_) written_[static_cast<std::size_t>(marker->StringNumber() - 1)] = marker->Fret() - capo_;
   marker->SetColorValue(color_);
   marker->SetShape(shape_);
   marker->SetFilled(true);
+  UpdateNutMarks();
+}
+
+void NeckView::SetCapo(int capo) {
+  capo = std::clamp(capo, 0, MaxFret);
+  if (capo == capo_) return;
+  capo_ = capo;
+  capoBar_->setVisible(capo_ > 0);
+  PlaceParts(scale_);
+  const std::array<int, kStrings> written = written_;
+  for (int i = 0; i < kStrings; ++i) SetStringMarker(i, written[static_cast<std::size_t>(i)]);
   UpdateNutMarks();
 }
 

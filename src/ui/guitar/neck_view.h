@@ -47,6 +47,14 @@ class NeckView : public QWidget {
   // Fills one marker at once with the current colour and shape.
   void FillMarker(NeckMarker* marker);
 
+  // A capo at fret 1..18 (0: none) draws its bar there, and every fret
+  // shown counts from it: written fret f stands at fret capo + f, and a
+  // marker at fret m means written fret m - capo. Notes already showing
+  // move with it; one past the last fret is not shown.
+  void SetCapo(int capo);
+  int Capo() const { return capo_; }
+  QWidget* CapoBar() const { return capoBar_; }
+
   // Settings: colour value blue * 65536 + green * 256 + red, shape code.
   // Markers already showing take the new look at once.
   void SetMarkerColor(std::uint32_t value);
@@ -77,9 +85,12 @@ class NeckView : public QWidget {
   NeckPicture* picture_;
   QLabel* chordName_;
   FretNumberLabel* fretNumbers_;
+  QWidget* capoBar_;
   std::array<std::array<NeckMarker*, kFretColumns>, kStrings> markers_{};
   std::uint32_t color_;
   int shape_;
+  int capo_ = 0;
+  std::array<int, kStrings> written_{-1, -1, -1, -1, -1, -1};  // the frets as the song writes them
   qreal scale_ = 0.0;
   QRect frame_;
 };

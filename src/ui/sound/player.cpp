@@ -98,7 +98,7 @@ void Player::SetMidiOutput(MidiOutputService& device) {
 // thread does not move it (devices that can place notes in time play it
 // then); previews sound at once.
 void Player::SoundChord(const std::array<std::uint8_t, 6>& pitches, std::optional<Clock::time_point> at) {
-  for (int key : SoundingPitches(pitches, song_.Offsets())) {
+  for (int key : SoundingPitches(pitches, song_.SoundingOffsets())) {
     if (key == SilentPitch) continue;
     if (at)
       port_->SendNoteOn(key, *at);

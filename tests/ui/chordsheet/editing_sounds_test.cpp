@@ -67,3 +67,26 @@ TEST_F(EditingSoundTest, TheNeckSoundsTheClickedNoteWithTheTuning) {
   Click(2, 3, Qt::RightButton);
   EXPECT_TRUE(device.messages.empty());
 }
+
+// With a capo every sound is the written fret plus the capo, and the neck
+// counts its frets from the capo: behind it a click does nothing.
+TEST_F(EditingSoundTest, ACapoSoundsInPreviewsClicksAndPlayback) {
+  TfrmMain& w = *window;
+  SetSong({"* Capo: 2", kCMajor});
+  w.sheet().SelectLine(1, false);
+  w.btnDup->click();
+  EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{66, 62, 57, 54, 50}));
+  RunUntilQuiet();
+  device.Clear();
+  Click(1, 1, Qt::LeftButton);
+  EXPECT_TRUE(device.messages.empty());
+  EXPECT_EQ(w.sheet().Line(2), kCMajor);
+  Click(1, 5, Qt::LeftButton);
+  EXPECT_EQ(device.NoteOnKeys(), std::vector<int>{69});
+  EXPECT_EQ(w.sheet().Line(2), "C, x, 3, 2, 0, 1, 3, Q");
+  RunUntilQuiet();
+  device.Clear();
+  w.sheet().SetLines({"* Capo: 3", kCMajor});
+  PlayToEnd();
+  EXPECT_EQ(device.NoteOnKeys(), (std::vector<int>{67, 63, 58, 55, 51}));
+}

@@ -8,6 +8,7 @@
 
 #include "support/main_window_fixture.h"
 #include "support/shots.h"
+#include "ui/chordsheet/dictionary_box.h"
 #include "ui/guitar/neck_marker.h"
 #include "ui/guitar/neck_view.h"
 
@@ -167,6 +168,82 @@ TEST_F(MainWindowTest, CurrentLineDrivesTheNeck) {
   Key(Qt::Key_End);
   w.songFiles().NewSong();
   EXPECT_TRUE(FilledMarkerNames(w).empty());
+}
+
+// The capo line of the song puts the bar on the neck and the capo in the
+// status bar; Tuning / Capo writes that line, one step of Undo.
+TEST_F(MainWindowTest, TheCapoOfTheSongsLinesIsShownAndSet) {
+  TfrmMain& w = *window;
+  Sheet(QString("* Capo: 2\n") + kCMajor, 1);
+  EXPECT_TRUE(w.neckView->CapoBar()->isVisibleTo(w.neckView));
+  EXPECT_EQ(FilledMarkerNames(w),
+            (std::vector<QString>{"DOT_s01_f02", "DOT_s02_f03", "DOT_s03_f02", "DOT_s04_f04", "DOT_s05_f05"}));
+  EXPECT_TRUE(w.StatusPanel(1).endsWith(", Capo 2")) << w.StatusPanel(1).toStdString();
+
+  dialogs->numberAnswers = {5};
+  w.action("Capo1")->trigger();
+  ASSERT_EQ(dialogs->numbersAsked.size(), 1u);
+  EXPECT_EQ(dialogs->numbersAsked[0].value, 2);
+  EXPECT_EQ(w.sheet().Lines(), (QStringList{"* Capo: 5", kCMajor}));
+  EXPECT_TRUE(FilledMarkerNames(w).front() == "DOT_s01_f05");
+  EXPECT_TRUE(w.StatusPanel(1).endsWith(", Capo 5"));
+  dialogs->numberAnswers = {0};
+  w.action("Capo1")->trigger();
+  EXPECT_EQ(w.sheet().Lines(), QStringList{kCMajor});
+  EXPECT_FALSE(w.neckView->CapoBar()->isVisibleTo(w.neckView));
+  EXPECT_FALSE(w.StatusPanel(1).contains("Capo"));
+  w.action("Undo1")->trigger();
+  EXPECT_EQ(w.sheet().Lines(), (QStringList{"* Capo: 5", kCMajor}));
+  EXPECT_EQ(w.song().Capo(), 5);
+  // A capo past the drawn frets leaves the notes it would push off unshown.
+  Sheet(QString("* Capo: 11\n") + "G, 3, 2, 0, 0, 0, 10, Q", 1);
+  EXPECT_EQ(FilledMarkerNames(w).size(), 5u);
+  // Typing the line in works as well as the menu; a new song has none.
+  Sheet(kCMajor, 0);
+  Type("* capo: 1");
+  Key(Qt::Key_Return);
+  EXPECT_EQ(w.song().Capo(), 1);
+  w.songFiles().NewSong();
+  EXPECT_EQ(w.song().Capo(), 0);
+  EXPECT_FALSE(w.neckView->CapoBar()->isVisibleTo(w.neckView));
+}
+
+// Edit / Transpose: the selection, or everything, with names and frets, in
+// one step of Undo; a chord no shape fits stays and is listed.
+TEST_F(MainWindowTest, TransposeMovesTheSelectionOrTheSong) {
+  TfrmMain& w = *window;
+  w.dictionary().replaceFromSong({});
+  const QString g = "G, 3, 2, 0, 0, 0, 3, Q";
+  Sheet(QString("* Title: Song\n") + kCMajor + "\n" + g + "\nF, 1, 3, 3, 2, 1, 1, Q", 1);
+  dialogs->numberAnswers = {2};
+  w.action("Transpose1")->trigger();
+  EXPECT_EQ(dialogs->numbersAsked.at(0).min, -11);
+  EXPECT_EQ(dialogs->numbersAsked.at(0).max, 11);
+  EXPECT_EQ(w.sheet().Lines(), (QStringList{"* Title: Song", "D, x, 5, 4, 2, 3, 2, Q", "A, 5, 4, 2, 2, 2, 5, Q",
+                                            "G, 3, 5, 5, 4, 3, 3, Q"}));
+  EXPECT_EQ(w.sheet().CurrentLine(), 1);
+  EXPECT_TRUE(dialogs->messages.empty());
+  w.action("Undo1")->trigger();
+  EXPECT_EQ(w.sheet().Line(1), kCMajor);
+  EXPECT_EQ(w.sheet().Line(3), "F, 1, 3, 3, 2, 1, 1, Q");
+
+  // Only the selected lines. Down a semitone this A has no room below its
+  // open strings nor an octave up; it stays and is reported.
+  const QString a = "A, x, 0, 7, 9, 10, 0, Q";
+  w.sheet().ReplaceLine(3, a);
+  w.sheet().SetSelection(w.sheet().LineStart(2), w.sheet().LineStart(3) + 2 - w.sheet().LineStart(2));
+  dialogs->numberAnswers = {-1};
+  w.action("Transpose1")->trigger();
+  EXPECT_EQ(w.sheet().Lines(), (QStringList{"* Title: Song", kCMajor, "F#, 14, 13, 11, 11, 11, 14, Q", a}));
+  EXPECT_EQ(dialogs->texts(), QStringList{"The chord on line 4 was not transposed: no shape of the new chord lies "
+                                          "within frets 0 to 18."});
+  // Cancelled or 0: nothing changes.
+  dialogs->numberAnswers = {std::nullopt, 0};
+  w.action("Transpose1")->trigger();
+  w.action("Transpose1")->trigger();
+  EXPECT_EQ(w.sheet().Line(2), "F#, 14, 13, 11, 11, 11, 14, Q");
+  w.action("Undo1")->trigger();
+  EXPECT_EQ(w.sheet().Line(2), g);
 }
 
 TEST_F(MainWindowTest, NeckFollowsTheSettings) {
