@@ -2,25 +2,10 @@
 
 #include <algorithm>
 
-#include "core/chordsheet/integer_text.h"
 #include "core/chordsheet/text.h"
+#include "core/guitar/capo.h"
 
 namespace strumbly {
-
-namespace {
-
-constexpr std::string_view kCapoKey = "CAPO:";
-
-std::optional<int> CapoOf(std::string_view line) {
-  if (!IsCommentLine(line)) return std::nullopt;
-  const auto at = UpperAscii(line).find(kCapoKey);
-  if (at == std::string::npos) return std::nullopt;
-  const auto value = ReadChordInteger(Trim(line.substr(at + kCapoKey.size())));
-  if (!value || *value < 1 || *value > MaxFret) return std::nullopt;
-  return *value;
-}
-
-}  // namespace
 
 std::optional<ExchangeSong> MakeExchangeSong(std::vector<std::string> lines, std::string_view fileName, int tempo,
                                              int patch, TuningTag tuning, std::string& error) {
@@ -31,7 +16,7 @@ std::optional<ExchangeSong> MakeExchangeSong(std::vector<std::string> lines, std
     return std::nullopt;
   }
   song.titles = SearchedTabTitles(lines, fileName);
-  song.capo = FindCapo(lines);
+  song.capo = FindSongCapo(lines);
   song.lines = std::move(lines);
   song.tempo = tempo;
   song.patch = patch;
@@ -39,18 +24,10 @@ std::optional<ExchangeSong> MakeExchangeSong(std::vector<std::string> lines, std
   return song;
 }
 
-int FindCapo(const std::vector<std::string>& lines) {
-  int capo = 0;
-  for (const std::string& line : lines)
-    if (const auto c = CapoOf(line)) capo = *c;
-  return capo;
-}
-
 bool IsSongFieldLine(std::string_view line) {
   if (!IsCommentLine(line)) return false;
   const std::string upper = UpperAscii(line);
-  return upper.find("TITLE:") != std::string::npos || upper.find("SUB:") != std::string::npos ||
-         CapoOf(line).has_value();
+  return upper.find("TITLE:") != std::string::npos || upper.find("SUB:") != std::string::npos || LineCapo(line) >= 1;
 }
 
 int ShapeBaseFret(const std::array<std::int32_t, 6>& frets) {

@@ -31,10 +31,6 @@ struct ExchangeSong {
 std::optional<ExchangeSong> MakeExchangeSong(std::vector<std::string> lines, std::string_view fileName, int tempo,
                                              int patch, TuningTag tuning, std::string& error);
 
-// The capo of a "* Capo: N" comment line (the last one, any letter case),
-// N from 1 to MaxFret; 0 when there is none.
-int FindCapo(const std::vector<std::string>& lines);
-
 // True for the comment lines that carry a title, subtitle or capo, which the
 // formats write as their own fields.
 bool IsSongFieldLine(std::string_view line);

@@ -6,15 +6,14 @@
 namespace strumbly {
 
 namespace {
-
 constexpr std::string_view kCapoKey = "CAPO:";
+}  // namespace
 
-// The capo a line gives, or -1.
-int LineCapo(const std::string& line) {
+int LineCapo(std::string_view line) {
   if (!IsCommentLine(line)) return -1;
   const auto at = UpperAscii(line).rfind(kCapoKey);
   if (at == std::string::npos) return -1;
-  const std::string_view rest = Trim(std::string_view(line).substr(at + kCapoKey.size()));
+  const std::string_view rest = Trim(line.substr(at + kCapoKey.size()));
   int value = 0;
   std::size_t digits = 0;
   while (digits < rest.size() && digits < 3 && rest[digits] >= '0' && rest[digits] <= '9')
@@ -22,8 +21,6 @@ int LineCapo(const std::string& line) {
   if (digits == 0 || (digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9')) return -1;
   return value <= kMaxCapo ? value : -1;
 }
-
-}  // namespace
 
 int FindSongCapo(const std::vector<std::string>& lines) {
   int capo = 0;

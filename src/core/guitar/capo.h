@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/guitar/tuning.h"
@@ -17,6 +18,8 @@ inline constexpr int kMaxCapo = 11;
 // line, when it is a whole number from 0 to 11; 0 when no comment line
 // gives one. Later text on the line is allowed ("* Capo: 2 (live)").
 int FindSongCapo(const std::vector<std::string>& lines);
+// The capo one line gives, by the same rule; -1 for a line that gives none.
+int LineCapo(std::string_view line);
 
 // "* Capo: 3".
 std::string CapoLine(int capo);

@@ -35,7 +35,12 @@ TEST_F(MainWindowTest, TuningMenuItemsInOrder) {
   EXPECT_EQ(w.Tuning1->title(), "&Tuning");
   EXPECT_EQ(w.Tuning1->menuAction()->statusTip(), "Guitar tunings.");
   const QList<QAction*> items = w.Tuning1->actions();
-  ASSERT_EQ(items.size(), 6);
+  // The tunings, then the capo under a line of its own.
+  ASSERT_EQ(items.size(), 8);
+  EXPECT_TRUE(items[6]->isSeparator());
+  EXPECT_EQ(items[7], w.Capo1);
+  EXPECT_EQ(w.Capo1->text(), "&Capo...");
+  EXPECT_FALSE(w.Capo1->isCheckable());
   const char* names[] = {"Standard1", "DMajor1", "GMajor1", "DroppedD1", "N8", "Usertuning1"};
   const char* captions[] = {"&Standard Tuning - E A D G B E",
                             "&D Major Tuning - D A D F# A D",
