@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -51,9 +52,17 @@ void TfrmMain::SetHint(QWidget* w, const QString& hint) {
 }
 
 void TfrmMain::BuildControls() {
-  auto* client = new ClientArea(this);
+  // On a screen smaller than the controls need (a netbook, or a large
+  // scale factor) the window still fits the screen, and the controls
+  // scroll inside it; otherwise the client area simply fills the window.
+  auto* scroller = new QScrollArea(this);
+  scroller->setObjectName("clientScroller");
+  scroller->setFrameShape(QFrame::NoFrame);
+  scroller->setWidgetResizable(true);
+  auto* client = new ClientArea(scroller);
   client->setObjectName("client");
-  setCentralWidget(client);
+  scroller->setWidget(client);
+  setCentralWidget(scroller);
 
   lblFilename = MakePlain(new QLabel("Untitled.sly", client));
   lblFilename->setObjectName("lblFilename");
@@ -62,7 +71,7 @@ void TfrmMain::BuildControls() {
   lblFilename->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   SetHint(lblFilename, "Current file name.");
 
-  BuildNeck();
+  BuildNeck(client);
 
   // Play buttons, centred in the space right of the neck.
   pnlPlayButtons = new QWidget(client);
@@ -141,8 +150,8 @@ void TfrmMain::BuildControls() {
   mnuEditorPopUp->setObjectName("mnuEditorPopUp");
 }
 
-void TfrmMain::BuildNeck() {
-  neckView = new NeckView(centralWidget());
+void TfrmMain::BuildNeck(QWidget* client) {
+  neckView = new NeckView(client);
   lblChordName = neckView->ChordNameLabel();
   lblFretNumbers = neckView->FretNumbersLabel();
 }

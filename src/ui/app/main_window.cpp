@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QStatusBar>
@@ -70,9 +71,13 @@ TfrmMain::TfrmMain(const QStringList& arguments, std::unique_ptr<SettingsStore> 
   BuildStatusBar();
   CreateParts(device);
   // The layouts give the smallest size at which every control can be used;
-  // a new window opens at the arrangement's natural size, within the screen.
-  FitToScreen(*this, QSize(800, 640));
-  centralWidget()->layout()->activate();  // the controls have their places before the window shows
+  // a new window opens at the arrangement's natural size, within the screen
+  // (the controls scroll when the screen is smaller still).
+  QWidget* client = neckView->parentWidget();
+  const QSize needed =
+      client->minimumSizeHint() + QSize(0, menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+  FitToScreen(*this, QSize(800, 640).expandedTo(needed));
+  client->layout()->activate();  // the controls have their places before the window shows
   FormCreate(arguments);
 }
 

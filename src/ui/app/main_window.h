@@ -269,7 +269,7 @@ class TfrmMain : public QMainWindow {
  private:
   // Construction, in main_controls.cpp and main_menus.cpp.
   void BuildControls();
-  void BuildNeck();
+  void BuildNeck(QWidget* client);
   void BuildEditControls(QWidget* client);
   void BuildPlayControls(QWidget* client);
   void BuildMenus();

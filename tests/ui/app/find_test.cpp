@@ -168,6 +168,11 @@ TEST_F(FindTest, TheMenuItemsAndTheDialog) {
   EXPECT_TRUE(Find().btnOK->isDefault());
   EXPECT_EQ(Find().chkWholeWord->text(), "Whole Word");
   EXPECT_EQ(Find().chkMatchCase->text(), "Match Case");
+  // Small enough for the smallest screen even with large text.
+  Find().adjustSize();
+  EXPECT_LE(Find().width(), 400);
+  EXPECT_LE(Find().height(), 300);
+  test::SaveShot(test::RenderAt(Find(), 2), "find_dialog_2x");
 }
 
 TEST_F(FindTest, CtrlFAndF3FromTheEditor) {

@@ -8,7 +8,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSettings>
 #include <QSlider>
 #include <QSpinBox>
@@ -193,12 +196,23 @@ TEST_F(MainWindowTest, HintsPassOverTheLineErrorWithoutWipingIt) {
 // others at the smallest size, which fits a small screen.
 TEST_F(MainWindowTest, SmallestWindowFitsASmallScreenWithEveryControlInside) {
   TfrmMain& w = *window;
-  const QSize least = w.minimumSizeHint();
+  auto* scroller = w.findChild<QScrollArea*>("clientScroller");
+  ASSERT_NE(scroller, nullptr);
+  // Smaller than the controls need, the window still goes: they scroll.
+  w.resize(480, 360);
+  w.show();
+  QApplication::processEvents();
+  EXPECT_EQ(w.size(), QSize(480, 360));
+  EXPECT_TRUE(scroller->horizontalScrollBar()->isVisible());
+  EXPECT_TRUE(scroller->verticalScrollBar()->isVisible());
+  const QSize least = scroller->widget()->minimumSizeHint() +
+                      QSize(0, w.menuBar()->sizeHint().height() + w.statusBar()->sizeHint().height());
   EXPECT_LE(least.width(), 800);
   EXPECT_LE(least.height(), 560);
   w.resize(least);
-  w.show();
   QApplication::processEvents();
+  EXPECT_FALSE(scroller->horizontalScrollBar()->isVisible());
+  EXPECT_FALSE(scroller->verticalScrollBar()->isVisible());
   const QRect inside = w.rect();
   std::vector<QWidget*> controls = {w.lblFilename,     w.neckView,      w.btnPrev,         w.btnPlay,
                                     w.btnNext,         w.btnNewChord,   w.grpEditControls, w.RichEdit1,

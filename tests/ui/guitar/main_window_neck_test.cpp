@@ -8,7 +8,6 @@
 
 #include "support/main_window_fixture.h"
 #include "support/shots.h"
-#include "ui/chordsheet/dictionary_box.h"
 #include "ui/guitar/neck_marker.h"
 #include "ui/guitar/neck_view.h"
 
@@ -184,6 +183,8 @@ TEST_F(MainWindowTest, TheCapoOfTheSongsLinesIsShownAndSet) {
   EXPECT_EQ(FilledMarkerNames(w),
             (std::vector<QString>{"DOT_s01_f02", "DOT_s02_f03", "DOT_s03_f02", "DOT_s04_f04", "DOT_s05_f05"}));
   EXPECT_TRUE(w.StatusPanel(1).endsWith(", Capo 2")) << w.StatusPanel(1).toStdString();
+  test::SaveShot(test::RenderAt(w, 1), "capo_window");
+  test::SaveShot(test::RenderAt(*w.neckView, 2), "capo_neck_2x");
 
   dialogs->numberAnswers = {5};
   w.action("Capo1")->trigger();
@@ -217,7 +218,6 @@ TEST_F(MainWindowTest, TheCapoOfTheSongsLinesIsShownAndSet) {
 // one step of Undo; a chord no shape fits stays and is listed.
 TEST_F(MainWindowTest, TransposeMovesTheSelectionOrTheSong) {
   TfrmMain& w = *window;
-  w.dictionary().replaceFromSong({});
   const QString g = "G, 3, 2, 0, 0, 0, 3, Q";
   Sheet(QString("* Title: Song\n") + kCMajor + "\n" + g + "\nF, 1, 3, 3, 2, 1, 1, Q", 1);
   dialogs->numberAnswers = {2};
@@ -228,25 +228,28 @@ TEST_F(MainWindowTest, TransposeMovesTheSelectionOrTheSong) {
                                             "G, 3, 5, 5, 4, 3, 3, Q"}));
   EXPECT_EQ(w.sheet().CurrentLine(), 1);
   EXPECT_TRUE(dialogs->messages.empty());
+  test::SaveShot(test::RenderAt(w, 1), "transposed_window");
   w.action("Undo1")->trigger();
   EXPECT_EQ(w.sheet().Line(1), kCMajor);
   EXPECT_EQ(w.sheet().Line(3), "F, 1, 3, 3, 2, 1, 1, Q");
 
-  // Only the selected lines. Down a semitone this A has no room below its
-  // open strings nor an octave up; it stays and is reported.
-  const QString a = "A, x, 0, 7, 9, 10, 0, Q";
+  // Only the selected lines: the G takes the dictionary's F#. Down a
+  // semitone this riff has no room below its open strings nor an octave
+  // up, and the dictionary has no shape of that name; it stays and is
+  // reported.
+  const QString a = "Riff, x, 0, 7, 9, 10, 0, Q";
   w.sheet().ReplaceLine(3, a);
   w.sheet().SetSelection(w.sheet().LineStart(2), w.sheet().LineStart(3) + 2 - w.sheet().LineStart(2));
   dialogs->numberAnswers = {-1};
   w.action("Transpose1")->trigger();
-  EXPECT_EQ(w.sheet().Lines(), (QStringList{"* Title: Song", kCMajor, "F#, 14, 13, 11, 11, 11, 14, Q", a}));
+  EXPECT_EQ(w.sheet().Lines(), (QStringList{"* Title: Song", kCMajor, "F#, 2, 4, 4, 3, 2, 2, Q", a}));
   EXPECT_EQ(dialogs->texts(), QStringList{"The chord on line 4 was not transposed: no shape of the new chord lies "
                                           "within frets 0 to 18."});
   // Cancelled or 0: nothing changes.
   dialogs->numberAnswers = {std::nullopt, 0};
   w.action("Transpose1")->trigger();
   w.action("Transpose1")->trigger();
-  EXPECT_EQ(w.sheet().Line(2), "F#, 14, 13, 11, 11, 11, 14, Q");
+  EXPECT_EQ(w.sheet().Line(2), "F#, 2, 4, 4, 3, 2, 2, Q");
   w.action("Undo1")->trigger();
   EXPECT_EQ(w.sheet().Line(2), g);
 }
