@@ -21,14 +21,16 @@ SongCapo::SongCapo(QPlainTextEdit* editor, SongState& song, QObject* parent)
   Update();
 }
 
-int SongCapo::DocumentCapo(const QTextDocument& document, bool* namesCapo) {
+int SongCapo::DocumentCapo(const QTextDocument& document, std::vector<Mention>* mentions) {
   // Only lines that mention a capo can give one; the last of them counts.
   std::vector<std::string> lines;
+  if (mentions) mentions->clear();
   for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
     const QString text = b.text();
-    if (MentionsCapo(text)) lines.push_back(text.toStdString());
+    if (!MentionsCapo(text)) continue;
+    lines.push_back(text.toStdString());
+    if (mentions) mentions->push_back({b.position(), static_cast<int>(text.size())});
   }
-  if (namesCapo) *namesCapo = !lines.empty();
   return FindSongCapo(lines);
 }
 
@@ -42,25 +44,31 @@ void SongCapo::Watch() {
   readAgain_ = true;
 }
 
-void SongCapo::Changed(int position, int, int added) {
-  if (readAgain_ || namesCapo_) {
-    readAgain_ = true;
-    return;
-  }
-  // Without a capo line before, only the changed lines can have made one.
+void SongCapo::Changed(int position, int removed, int added) {
+  if (readAgain_) return;
+  // An edit in or next to a line that mentions a capo may change it.
+  for (const Mention& m : mentions_)
+    if (m.start <= position + removed && position <= m.start + m.length) {
+      readAgain_ = true;
+      return;
+    }
+  // The changed lines may now make one.
   const QTextBlock end = document_->findBlock(position + added).next();
   for (QTextBlock b = document_->findBlock(position); b.isValid() && b != end; b = b.next())
     if (MentionsCapo(b.text())) {
       readAgain_ = true;
       return;
     }
+  // Otherwise the lines that mention one only move.
+  for (Mention& m : mentions_)
+    if (m.start > position) m.start += added - removed;
 }
 
 void SongCapo::Update() {
   Watch();
   if (!readAgain_) return;
   readAgain_ = false;
-  song_.SetCapo(DocumentCapo(*document_, &namesCapo_));
+  song_.SetCapo(DocumentCapo(*document_, &mentions_));
 }
 
 }  // namespace strumbly

@@ -1,9 +1,10 @@
 #pragma once
 // Keeps the song state's capo to what the editor's lines give ("* Capo: N").
 // Most edits cannot touch a capo line, so the song is read again only when
-// the changed text or the last reading holds one.
+// an edit touches a line that mentions a capo or makes one.
 #include <QObject>
 #include <QPointer>
+#include <vector>
 
 class QPlainTextEdit;
 class QTextDocument;
@@ -18,8 +19,14 @@ class SongCapo : public QObject {
   // The editor and the song must outlive this.
   SongCapo(QPlainTextEdit* editor, SongState& song, QObject* parent = nullptr);
 
-  // The capo of the lines of a document.
-  static int DocumentCapo(const QTextDocument& document, bool* namesCapo = nullptr);
+  // Where a line that mentions a capo lies: its first character and length.
+  struct Mention {
+    int start = 0;
+    int length = 0;
+  };
+  // The capo of the lines of a document; mentions, when given, receives the
+  // lines that mention one.
+  static int DocumentCapo(const QTextDocument& document, std::vector<Mention>* mentions = nullptr);
 
  private:
   void Watch();
@@ -30,7 +37,7 @@ class SongCapo : public QObject {
   SongState& song_;
   QPointer<QTextDocument> document_;
   bool readAgain_ = true;
-  bool namesCapo_ = false;  // a line of the last reading mentions a capo
+  std::vector<Mention> mentions_;  // as the last reading found them, moved with the edits since
 };
 
 }  // namespace strumbly

@@ -209,6 +209,21 @@ TEST_F(MainWindowTest, TheCapoOfTheSongsLinesIsShownAndSet) {
   Type("* capo: 1");
   Key(Qt::Key_Return);
   EXPECT_EQ(w.song().Capo(), 1);
+  // Lines put in above it and edits elsewhere leave it; an edit of it counts.
+  w.sheet().InsertLine(0, "* Title: Up");
+  w.sheet().InsertLine(0, "");
+  w.sheet().ReplaceLine(3, "G, 3, 2, 0, 0, 0, 3, Q");
+  EXPECT_EQ(w.song().Capo(), 1);
+  w.sheet().ReplaceLine(2, "* Capo: 4");
+  EXPECT_EQ(w.song().Capo(), 4);
+  w.sheet().DeleteLine(0);
+  w.sheet().ReplaceLine(1, "* Capo: 3 (live)");
+  EXPECT_EQ(w.song().Capo(), 3);
+  w.sheet().InsertLine(0, "* A song whose first line is much longer than the next one");
+  w.sheet().DeleteLine(2);  // the capo line, now moved down
+  EXPECT_EQ(w.song().Capo(), 0);
+  w.action("Undo1")->trigger();
+  EXPECT_EQ(w.song().Capo(), 3);
   w.songFiles().NewSong();
   EXPECT_EQ(w.song().Capo(), 0);
   EXPECT_FALSE(w.neckView->CapoBar()->isVisibleTo(w.neckView));
