@@ -280,7 +280,6 @@ void ChordCommands::SetCapo(int capo) {
   } else {
     sheet_.ReplaceLine(n, Q(now[i]));
   }
-  song_.SetCapo(capo);
   sheet_.SelectLine(caret, false);
   ShowLine(caret);
 }

@@ -129,10 +129,7 @@ void NeckView::PlaceParts(qreal scale) {
   chordName_->setFont(nameFont);
   fretNumbers_->setGeometry(scaled(0, kFretNumbersTop, kNeckPictureWidth, kFretNumbersHeight));
   fretNumbers_->SetScale(scale);
-  if (capo_ > 0) {
-    const PixelRect c = CapoRect(capo_);
-    capoBar_->setGeometry(scaled(c.x, c.y, c.width, c.height));
-  }
+  PlaceCapoBar();
   for (int k = 1; k <= kStrings; ++k)
     for (int f = 0; f <= MaxFret; ++f) {
       NeckMarker* marker = markers_[static_cast<std::size_t>(k - 1)][static_cast<std::size_t>(f)];
@@ -210,12 +207,20 @@ void NeckView::FillMarker(NeckMarker* marker) {
   UpdateNutMarks();
 }
 
+void NeckView::PlaceCapoBar() {
+  if (capo_ <= 0) return;
+  const PixelRect c = CapoRect(capo_);
+  const int left = static_cast<int>(std::lround(c.x * scale_)), top = static_cast<int>(std::lround(c.y * scale_));
+  capoBar_->setGeometry(left, top, static_cast<int>(std::lround(c.right() * scale_)) - left,
+                        static_cast<int>(std::lround(c.bottom() * scale_)) - top);
+}
+
 void NeckView::SetCapo(int capo) {
   capo = std::clamp(capo, 0, MaxFret);
   if (capo == capo_) return;
   capo_ = capo;
   capoBar_->setVisible(capo_ > 0);
-  PlaceParts(scale_);
+  PlaceCapoBar();
   const std::array<int, kStrings> written = written_;
   for (int i = 0; i < kStrings; ++i) SetStringMarker(i, written[static_cast<std::size_t>(i)]);
   UpdateNutMarks();

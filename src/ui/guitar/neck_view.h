@@ -81,6 +81,7 @@ class NeckView : public QWidget {
   void PlaceParts(qreal scale);
 
   void SetStringMarker(int stringIndex, int fret);
+  void PlaceCapoBar();
   void UpdateNutMarks();
   NeckPicture* picture_;
   QLabel* chordName_;
